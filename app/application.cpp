@@ -1,0 +1,63 @@
+#include "app/application.h"
+
+#include "app/formslot.h"
+#include "app/japanesefont.h"
+#include "app/runtime.h"
+#include "app/startup.h"
+#include "app/unixsignals.h"
+#include "forms/main/formmain.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <cstdio>
+
+namespace pukalo {
+
+namespace {
+// Every way to ask the program to stop ends in the main window's exit procedure; before the
+// main window exists, the same procedure runs on its own.
+void requestClose(FormMain::UnloadMode mode)
+{
+    if (FormMain *main = FormSlot<FormMain>::Instance())
+        main->RequestClose(mode);
+    else
+        Guarded([] { FormMain::ExitProcedure(); })();
+}
+
+bool anyWindowVisible()
+{
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+int RunApplication(int &argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pukalo"));
+    // The windows close and open one another; only the exit procedure ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    InstallJapaneseFontSubstitutes();
+    // What a Japanese desktop gives controls that have no font of their own.
+    QApplication::setFont(DesignFont(9));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/main/pukalo.ico")));
+
+    RouteTerminationSignals([] { requestClose(FormMain::AppTaskManager); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [] { requestClose(FormMain::AppWindows); });
+
+    Main();
+    if (HasEnded())
+        return 0;
+    if (!anyWindowVisible()) {
+        std::fprintf(stderr, "pukalo: no window could be opened\n");
+        return 1;
+    }
+    return app.exec();
+}
+
+} // namespace pukalo

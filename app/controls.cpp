@@ -1,0 +1,111 @@
+#include "app/controls.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+namespace pukalo {
+
+namespace {
+// Rows as tall as the font and no taller, so that a kaomoji list and the description list
+// beside it show all eleven entries of a column without scrolling, line for line.
+class FontHighRowDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(option.fontMetrics.height());
+        return size;
+    }
+};
+} // namespace
+
+ListBox::ListBox(QWidget *parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    setUniformItemSizes(true);
+    setItemDelegate(new FontHighRowDelegate(this));
+    // Long entries are cut at the edge, never shortened with an ellipsis or scrolled
+    // sideways: a horizontal scroll bar would push a list out of line with its neighbour.
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        // A press is reported at its release, as a click; Clear and AddItem report nothing.
+        if (row >= 0 && !m_mouseDown && !m_filling)
+            emit Click();
+    });
+}
+
+void ListBox::Clear()
+{
+    m_filling = true;
+    clear();
+    m_filling = false;
+}
+
+void ListBox::AddItem(const QString &text)
+{
+    m_filling = true;
+    addItem(text);
+    m_filling = false;
+}
+
+QString ListBox::Text() const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void ListBox::mousePressEvent(QMouseEvent *event)
+{
+    m_mouseDown = true;
+    QListWidget::mousePressEvent(event);
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (!m_mouseDown)
+        return;
+    m_mouseDown = false;
+    if (!selectedItems().isEmpty())
+        emit Click();
+}
+
+ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    // A choice is made in the list or with the arrow keys, never by typing. QComboBox would
+    // also report "activated" when typed text equals an entry and the field loses focus or
+    // Return is pressed, and its completer would pick entries while typing: cut all three.
+    setCompleter(nullptr);
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+    connect(this, &QComboBox::activated, this, &ComboBox::Click);
+}
+
+void ComboBox::AddItem(const QString &text)
+{
+    const int index = currentIndex();
+    const QString shown = currentText();
+    addItem(text);
+    // QComboBox selects the first entry added to an empty box; a design-time text stays.
+    if (index < 0 && currentIndex() >= 0) {
+        setCurrentIndex(-1);
+        setEditText(shown);
+    }
+}
+
+QString ComboBox::Text() const
+{
+    return currentText();
+}
+
+} // namespace pukalo

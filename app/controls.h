@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace pukalo {
+
+// A plain unsorted, single-selection list box. Click fires whenever an entry becomes the
+// chosen one by mouse or keyboard, and also when the user clicks the entry that is already
+// chosen, so clicking a kaomoji always copies it again. Clear and AddItem fire nothing.
+class ListBox : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    void Clear();
+    void AddItem(const QString &text);
+    // The selected entry's text, or the empty string when nothing is selected.
+    QString Text() const;
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_mouseDown = false;
+    bool m_filling = false;
+};
+
+// A drop-down box with an editable text field. Click fires when an entry is picked from the
+// list, by mouse or with the arrow keys; typing into the field fires nothing.
+class ComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget *parent = nullptr);
+
+    // Appends without choosing anything: the field keeps the text it shows.
+    void AddItem(const QString &text);
+    QString Text() const;
+
+signals:
+    void Click();
+};
+
+} // namespace pukalo

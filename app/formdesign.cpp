@@ -1,0 +1,157 @@
+#include "app/formdesign.h"
+
+#include "app/controls.h"
+#include "app/japanesefont.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+namespace pukalo::design {
+
+namespace {
+QWidget *create(const Control &c, QWidget *client)
+{
+    const QString text = QString::fromUtf16(c.text);
+    switch (c.kind) {
+    case Kind::ListBox:
+        return new ListBox(client);
+    case Kind::ComboBox: {
+        auto *combo = new ComboBox(client);
+        combo->setEditText(text);
+        return combo;
+    }
+    case Kind::Label: {
+        auto *label = new QLabel(text, client);
+        // Kaomoji such as "<^^>" must never be taken for markup.
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(c.wrap);
+        if (c.border)
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        return label;
+    }
+    case Kind::Button:
+    case Kind::GraphicalButton:
+        return new QPushButton(text, client);
+    case Kind::CheckBox:
+        return new QCheckBox(text, client);
+    case Kind::TextBox: {
+        auto *edit = new QPlainTextEdit(client);
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setPlainText(text);
+        return edit;
+    }
+    case Kind::PictureBox: {
+        auto *picture = new QLabel(client);
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+void paint(const Control &c, QWidget *w)
+{
+    QPalette palette = w->palette();
+    if (c.background) {
+        const QColor colour = QColor::fromRgb(*c.background);
+        switch (c.kind) {
+        case Kind::ListBox:
+        case Kind::TextBox:
+        case Kind::ComboBox:
+            palette.setColor(QPalette::Base, colour);
+            break;
+        case Kind::Button:
+        case Kind::GraphicalButton:
+            palette.setColor(QPalette::Button, colour);
+            break;
+        default:
+            palette.setColor(QPalette::Window, colour);
+            break;
+        }
+    }
+    if (c.foreground) {
+        const QColor colour = QColor::fromRgb(*c.foreground);
+        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::Text, colour);
+        palette.setColor(QPalette::ButtonText, colour);
+    }
+    w->setPalette(palette);
+
+    const bool opaque = c.kind == Kind::Label ? !c.transparent : c.background.has_value();
+    if (c.kind == Kind::Label || c.kind == Kind::CheckBox || c.kind == Kind::PictureBox)
+        w->setAutoFillBackground(opaque);
+}
+} // namespace
+
+void BuildControls(QWidget *client, std::span<const Control> controls)
+{
+    std::vector<const Control *> byTab;
+    std::vector<QWidget *> widgets;
+    for (const Control &c : controls) {
+        QWidget *w = create(c, client);
+        w->setObjectName(QLatin1StringView(c.name));
+        w->setGeometry(ToPixels(c.rect));
+        if (c.font)
+            w->setFont(DesignFont(c.font->points, c.font->bold, c.font->italic));
+        if (*c.tooltip)
+            w->setToolTip(QString::fromUtf16(c.tooltip));
+        paint(c, w);
+        byTab.push_back(&c);
+        widgets.push_back(w);
+    }
+
+    std::vector<size_t> order(controls.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return byTab[a]->tabIndex < byTab[b]->tabIndex;
+    });
+    QWidget *previous = nullptr;
+    for (size_t i : order) {
+        QWidget *w = widgets[i];
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries)
+{
+    QMenu *menu = nullptr;
+    for (const MenuEntry &e : entries) {
+        const QString name = QLatin1StringView(e.name);
+        const QString caption = QString::fromUtf16(e.caption);
+        switch (e.level) {
+        case Level::Menu:
+            menu = bar->addMenu(caption);
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name + QStringLiteral("Action"));
+            break;
+        case Level::Item:
+        case Level::CheckItem: {
+            QAction *action = menu->addAction(caption);
+            action->setObjectName(name);
+            action->setCheckable(e.level == Level::CheckItem);
+            break;
+        }
+        case Level::Separator:
+            menu->addSeparator()->setObjectName(name);
+            break;
+        }
+    }
+}
+
+} // namespace pukalo::design

@@ -1,0 +1,60 @@
+#include "app/settingsstore.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace pukalo {
+
+namespace {
+QString &testDirectory()
+{
+    static QString directory;
+    return directory;
+}
+
+QString configDirectory()
+{
+    if (!testDirectory().isEmpty())
+        return testDirectory();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+} // namespace
+
+QString SettingsFilePath(const QString &app)
+{
+    return configDirectory() + u'/' + app + u'/' + app + QStringLiteral(".ini");
+}
+
+void SetSettingsDirectoryForTesting(const QString &directory)
+{
+    testDirectory() = directory;
+}
+
+// A fresh QSettings per call: options are never cached, and a value written by another
+// instance of the program is seen at the next read.
+QString GetSetting(const QString &app, const QString &section, const QString &key,
+                   const QString &defaultValue)
+{
+    QSettings store(SettingsFilePath(app), QSettings::IniFormat);
+    const QVariant value = store.value(section + u'/' + key);
+    if (!value.isValid())
+        return defaultValue;
+    // A hand-edited value with a comma reads back as a list; it is no option value we wrote,
+    // so hand it on as text that converts to nothing rather than guessing.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(u',');
+    return value.toString();
+}
+
+bool SaveSetting(const QString &app, const QString &section, const QString &key,
+                 const QString &value)
+{
+    QSettings store(SettingsFilePath(app), QSettings::IniFormat);
+    store.setValue(section + u'/' + key, value);
+    // QSettings writes through a temporary file and renames it into place, so a failed or
+    // interrupted write leaves the old file whole.
+    store.sync();
+    return store.status() == QSettings::NoError && store.isWritable();
+}
+
+} // namespace pukalo

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace pukalo {
+
+// The per-user key/value store: a human-readable INI file in the user's XDG config directory
+// ($XDG_CONFIG_HOME/Pukalo/Pukalo.ini), one [section] per section. Nothing else in the program
+// touches QSettings.
+QString GetSetting(const QString &app, const QString &section, const QString &key,
+                   const QString &defaultValue);
+
+// Returns false when the value could not be made durable (folder or file not writable, disk
+// full); the file then still holds what it held before.
+[[nodiscard]] bool SaveSetting(const QString &app, const QString &section, const QString &key,
+                               const QString &value);
+
+// The file behind an application name. Tests point the store at a folder of their own so they
+// never see or change the user's real settings.
+QString SettingsFilePath(const QString &app);
+void SetSettingsDirectoryForTesting(const QString &directory);
+
+} // namespace pukalo

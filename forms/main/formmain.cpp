@@ -1,0 +1,164 @@
+#include "forms/main/formmain.h"
+
+#include "app/clipboard.h"
+#include "app/controls.h"
+#include "app/runtime.h"
+#include "catalogue/loadcategory.h"
+#include "settings/options.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace pukalo {
+
+qint16 CategoryCode(const KaomojiCategory &category)
+{
+    switch (category.catalogueNumber) {
+    case 1:
+        return 2;
+    case 2:
+        return 1;
+    default:
+        return static_cast<qint16>(category.catalogueNumber);
+    }
+}
+
+FormMain::FormMain()
+{
+    buildDesign();
+    connectHandlers();
+}
+
+// All handler wiring in one place; the handler names are the window's fixed vocabulary, so
+// they are connected by hand rather than by Qt's on_<object>_<signal> naming.
+void FormMain::connectHandlers()
+{
+    connect(Combo1, &ComboBox::Click, this, Guarded([this] { Combo1_Click(); }));
+    connect(List1, &ListBox::Click, this, Guarded([this] { List1_Click(); }));
+    connect(List3, &ListBox::Click, this, Guarded([this] { List3_Click(); }));
+
+    connect(Command1, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
+    connect(Command2, &QPushButton::clicked, this, Guarded([this] { Command2_Click(); }));
+    connect(Command3, &QPushButton::clicked, this, Guarded([this] { Command3_Click(); }));
+    connect(Command4, &QPushButton::clicked, this, Guarded([this] { Command4_Click(); }));
+
+    connect(mnuVer, &QAction::triggered, this, Guarded([this] { mnuVer_Click(); }));
+    connect(mnuSettei, &QAction::triggered, this, Guarded([this] { mnuSettei_Click(); }));
+    connect(mnuTemae, &QAction::triggered, this, Guarded([this] { mnuTemae_Click(); }));
+    connect(mnuClipCliar, &QAction::triggered, this, Guarded([this] { mnuClipCliar_Click(); }));
+    connect(mnuEnd, &QAction::triggered, this, Guarded([this] { mnuEnd_Click(); }));
+    connect(mnuGohelp, &QAction::triggered, this, Guarded([this] { mnuGohelp_Click(); }));
+}
+
+void FormMain::Form_Load()
+{
+    for (const KaomojiCategory *category : CategoriesInDisplayOrder())
+        Combo1->AddItem(ToQString(category->name));
+}
+
+void FormMain::Combo1_Click()
+{
+    const QString chosen = Combo1->Text();
+    for (const KaomojiCategory &category : CategoryTable) {
+        if (chosen != ToQString(category.name))
+            continue;
+        const qint16 code = CategoryCode(category);
+        // Choosing the category on show keeps its rows and the highlighted one.
+        if (LoadedCategory == code)
+            return;
+        LoadCategory(category, {*List1, *List2, *List3, *List4});
+        LoadedCategory = code;
+        return;
+    }
+}
+
+void FormMain::List1_Click()
+{
+    copyChosenKaomoji(List1);
+}
+
+void FormMain::List3_Click()
+{
+    copyChosenKaomoji(List3);
+}
+
+void FormMain::copyChosenKaomoji(ListBox *list)
+{
+    // Spacer entries between the kaomoji are empty and copy nothing.
+    if (list->Text().isEmpty())
+        return;
+    LabeClipNow->setText(list->Text());
+    Clipboard::Clear();
+    // What the label shows is what goes to the clipboard.
+    Clipboard::SetText(LabeClipNow->text());
+}
+
+void FormMain::Command2_Click()
+{
+    ExitProcedure();
+}
+
+void FormMain::ExitProcedure()
+{
+    if (Options::IsOn(Options::Key::Clipclear, QString::fromUtf16(Options::Off)))
+        Clipboard::Clear();
+    End();
+}
+
+void FormMain::mnuEnd_Click()
+{
+    Command2_Click();
+}
+
+void FormMain::mnuClipCliar_Click()
+{
+    Clipboard::Clear();
+}
+
+void FormMain::Form_QueryUnload(qint16 &Cancel, qint16 /*UnloadMode*/)
+{
+    Command2_Click();
+    // The window is never closed by the request itself: the exit procedure ends the program.
+    Cancel = 1;
+}
+
+void FormMain::RequestClose(UnloadMode mode)
+{
+    if (HasEnded())
+        return;
+    qint16 cancel = 0;
+    Guarded([&] { Form_QueryUnload(cancel, mode); })();
+}
+
+void FormMain::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    RequestClose(event->spontaneous() ? FormControlMenu : FormCode);
+}
+
+void FormMain::mnuVer_Click() {}
+
+void FormMain::Command1_Click()
+{
+    mnuVer_Click();
+}
+
+void FormMain::mnuSettei_Click() {}
+
+void FormMain::Command3_Click()
+{
+    mnuSettei_Click();
+}
+
+void FormMain::mnuGohelp_Click() {}
+
+void FormMain::Command4_Click()
+{
+    mnuGohelp_Click();
+}
+
+void FormMain::mnuTemae_Click() {}
+
+} // namespace pukalo
