@@ -90,14 +90,28 @@ wait_window() {
     fail "window '$title' did not appear"
 }
 
-# Clicks at a point given relative to the client area of the main window's central widget
-# (below the menu bar). Menu bar height is the window height less the designed 280 pixels.
+# The client area of a window on the screen: WX WY WW WH.
+window_geometry() {
+    local info
+    info=$(xwininfo -id "$1")
+    WX=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    WY=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    WW=$(sed -n 's/.*Width: *//p' <<<"$info")
+    WH=$(sed -n 's/.*Height: *//p' <<<"$info")
+}
+
+# Clicks at a point of the main window's client area, measured below the menu bar (whose
+# height is what the window has beyond the designed 280 pixels).
 click_client() {
     local win=$1 x=$2 y=$3
-    local geo wx wy ww wh
-    eval "$(xdotool getwindowgeometry --shell "$win" | sed 's/^/G_/')"
-    local menu=$((G_HEIGHT - 280))
-    xdotool mousemove --sync $((G_X + x)) $((G_Y + menu + y)) click 1
+    window_geometry "$win"
+    xdotool mousemove $((WX + x)) $((WY + WH - 280 + y)) click 1
+}
+
+# Clicks the close box that openbox draws at the right end of the title bar.
+click_close_box() {
+    window_geometry "$1"
+    xdotool mousemove $((WX + WW - 11)) $((WY - 11)) click 1
 }
 
 clipboard() {
