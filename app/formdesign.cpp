@@ -114,9 +114,8 @@ void BuildControls(QWidget *client, std::span<const Control> controls)
     std::vector<size_t> order(controls.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return byTab[a]->tabIndex < byTab[b]->tabIndex;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return byTab[a]->tabIndex < byTab[b]->tabIndex; });
     QWidget *previous = nullptr;
     for (size_t i : order) {
         QWidget *w = widgets[i];

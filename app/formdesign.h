@@ -43,7 +43,7 @@ enum class Kind
     Button,
     GraphicalButton, // a command button drawn in its own background colour
     CheckBox,
-    TextBox,         // multi-line, vertical scroll bar, wraps at its width
+    TextBox, // multi-line, vertical scroll bar, wraps at its width
     PictureBox,
 };
 
@@ -64,10 +64,10 @@ struct Control
     int tabIndex = 0;
     std::optional<QRgb> background = {}; // none: the toolkit's default
     std::optional<QRgb> foreground = {};
-    std::optional<Font> font = {};       // none: the window's default font
-    bool transparent = false;            // labels only
-    bool border = false;                 // labels only: a single-line frame
-    bool wrap = false;                   // labels only: wrap at the label's width
+    std::optional<Font> font = {}; // none: the window's default font
+    bool transparent = false;      // labels only
+    bool border = false;           // labels only: a single-line frame
+    bool wrap = false;             // labels only: wrap at the label's width
 };
 
 enum class Level

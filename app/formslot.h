@@ -26,10 +26,7 @@ public:
         return s_form;
     }
 
-    static void Show()
-    {
-        Load()->show();
-    }
+    static void Show() { Load()->show(); }
 
     static void Unload()
     {

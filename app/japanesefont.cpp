@@ -14,7 +14,7 @@ void InstallJapaneseFontSubstitutes()
     // Proportional gothics first, in the order a Japanese desktop is most likely to have
     // them; the fixed-pitch IPAGothic last, since it is still better than no glyph at all.
     const QStringList gothics = {
-        QStringLiteral("IPAPGothic"),  QStringLiteral("Noto Sans CJK JP"),
+        QStringLiteral("IPAPGothic"),   QStringLiteral("Noto Sans CJK JP"),
         QStringLiteral("Noto Sans JP"), QStringLiteral("VL PGothic"),
         QStringLiteral("TakaoPGothic"), QStringLiteral("IPAexGothic"),
         QStringLiteral("IPAGothic"),

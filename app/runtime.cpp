@@ -43,10 +43,10 @@ void ReportRuntimeError(const QString &message)
     if (s_hooks.report) {
         s_hooks.report(message);
     } else {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("プカロ！"),
-                        QStringLiteral("実行時エラーが発生しました。\n%1\n\nプカロを終了します。")
-                            .arg(message),
-                        QMessageBox::Ok);
+        QMessageBox box(
+            QMessageBox::Critical, QStringLiteral("プカロ！"),
+            QStringLiteral("実行時エラーが発生しました。\n%1\n\nプカロを終了します。").arg(message),
+            QMessageBox::Ok);
         box.exec();
     }
     finish(1);

@@ -28,8 +28,8 @@ void Main()
 {
     qint16 LogoSetting = 0;
     // A stored value that is no 16-bit number leaves LogoSetting at 0: main window directly.
-    if (const auto value = ToInt16(Options::Get(Options::Key::Showlogo,
-                                                QString::fromUtf16(Options::On))))
+    if (const auto value =
+            ToInt16(Options::Get(Options::Key::Showlogo, QString::fromUtf16(Options::On))))
         LogoSetting = *value;
 
     if (LogoSetting == 1) {

@@ -9,6 +9,7 @@ namespace pukalo {
 
 namespace {
 
+// clang-format off
 // 笑顔１
 constexpr KaomojiRow k01Left[] = {
     {u"(^^)", u"標準ニコニコ"},
@@ -301,15 +302,15 @@ const std::array<KaomojiCategory, 16> CategoryTable = {{
     {u"泣き顔２", 5, 15, k15Left, k15Right},
     {u"漢字２", 10, 16, k16Left, k16Right},
 }};
+// clang-format on
 
 std::vector<const KaomojiCategory *> CategoriesInDisplayOrder()
 {
     std::vector<const KaomojiCategory *> order;
     for (const KaomojiCategory &category : CategoryTable)
         order.push_back(&category);
-    std::sort(order.begin(), order.end(), [](const auto *a, const auto *b) {
-        return a->displayPosition < b->displayPosition;
-    });
+    std::sort(order.begin(), order.end(),
+              [](const auto *a, const auto *b) { return a->displayPosition < b->displayPosition; });
     return order;
 }
 

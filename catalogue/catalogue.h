@@ -18,9 +18,9 @@ struct KaomojiRow
 
 struct KaomojiCategory
 {
-    std::u16string_view name;      // as shown in the drop-down box
-    int displayPosition;           // 1..16, place in the drop-down box
-    int catalogueNumber;           // 1..16, place in CategoryTable
+    std::u16string_view name;          // as shown in the drop-down box
+    int displayPosition;               // 1..16, place in the drop-down box
+    int catalogueNumber;               // 1..16, place in CategoryTable
     std::span<const KaomojiRow> left;  // shown in List1 / List2
     std::span<const KaomojiRow> right; // shown in List3 / List4
 };

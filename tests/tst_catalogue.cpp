@@ -330,17 +330,22 @@ void TestCatalogue::listImage_data()
 
     const QString s; // spacer
     QTest::newRow("6 rows") << QStringLiteral("笑顔１") << 'L'
-                            << QStringList{QStringLiteral("(^^)"), s, QStringLiteral("<^^>"), s,
-                                           QStringLiteral("（＾＾）"), s, QStringLiteral("(^^"), s,
-                                           QStringLiteral("(^o^)"), s, QStringLiteral("(^_^)v")}
+                            << QStringList{QStringLiteral("(^^)"),     s,
+                                           QStringLiteral("<^^>"),     s,
+                                           QStringLiteral("（＾＾）"), s,
+                                           QStringLiteral("(^^"),      s,
+                                           QStringLiteral("(^o^)"),    s,
+                                           QStringLiteral("(^_^)v")}
                             << QStringLiteral("標準ニコニコ");
     QTest::newRow("4 rows") << QStringLiteral("漢字２") << 'R'
-                            << QStringList{QStringLiteral("（完）"), s, QStringLiteral("（藁）"), s,
+                            << QStringList{QStringLiteral("（完）"),   s,
+                                           QStringLiteral("（藁）"),   s,
                                            QStringLiteral("（微笑）"), s,
                                            QStringLiteral("（苦笑）")}
                             << QStringLiteral("終わりです");
     QTest::newRow("1 row") << QStringLiteral("驚き") << 'R'
-                           << QStringList{QStringLiteral("(・_・）？"), s} << QStringLiteral("えー");
+                           << QStringList{QStringLiteral("(・_・）？"), s}
+                           << QStringLiteral("えー");
 }
 
 void TestCatalogue::listImage()
@@ -397,11 +402,10 @@ void TestCatalogue::loadCategoryCallSequence()
     QStringList expected;
     const ListImage left = MakeListImage(c.left);
     const ListImage right = MakeListImage(c.right);
-    const std::pair<const char *, const QStringList *> fills[] = {
-        {"List1", &left.kaomoji},
-        {"List2", &left.descriptions},
-        {"List3", &right.kaomoji},
-        {"List4", &right.descriptions}};
+    const std::pair<const char *, const QStringList *> fills[] = {{"List1", &left.kaomoji},
+                                                                  {"List2", &left.descriptions},
+                                                                  {"List3", &right.kaomoji},
+                                                                  {"List4", &right.descriptions}};
     for (const auto &[name, entries] : fills) {
         expected << QLatin1StringView(name) + QStringLiteral(" Clear");
         for (const QString &e : *entries)

@@ -13,9 +13,9 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRawFont>
 #include <QScrollBar>
@@ -152,8 +152,8 @@ void TestFormMain::controlDesign_data()
     QTest::addColumn<bool>("bold");
     QTest::addColumn<QColor>("colour"); // background, or text colour for the title
 
-    auto row = [](const char *name, QRect r, const char16_t *text, const char16_t *tip,
-                  double pt, bool bold, QColor colour) {
+    auto row = [](const char *name, QRect r, const char16_t *text, const char16_t *tip, double pt,
+                  bool bold, QColor colour) {
         QTest::newRow(name) << QString::fromLatin1(name) << r << QString::fromUtf16(text)
                             << QString::fromUtf16(tip) << pt << bold << colour;
     };
@@ -253,12 +253,11 @@ void TestFormMain::tabOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << focusName();
     }
-    QCOMPARE(visited, (QStringList{
-                          QStringLiteral("List1"), QStringLiteral("List2"),
-                          QStringLiteral("List3"), QStringLiteral("List4"),
-                          QStringLiteral("Command1"), QStringLiteral("Command2"),
-                          QStringLiteral("Command4"), QStringLiteral("Combo1"),
-                          QStringLiteral("Command3"), QStringLiteral("List1")}));
+    QCOMPARE(visited, (QStringList{QStringLiteral("List1"), QStringLiteral("List2"),
+                                   QStringLiteral("List3"), QStringLiteral("List4"),
+                                   QStringLiteral("Command1"), QStringLiteral("Command2"),
+                                   QStringLiteral("Command4"), QStringLiteral("Combo1"),
+                                   QStringLiteral("Command3"), QStringLiteral("List1")}));
 }
 
 void TestFormMain::menus()
@@ -271,11 +270,11 @@ void TestFormMain::menus()
     QStringList pukalo;
     for (QAction *a : m_form->mnuPukalo->actions())
         pukalo << (a->isSeparator() ? QStringLiteral("---") : a->text());
-    QCOMPARE(pukalo, (QStringList{QStringLiteral("バージョン情報(&V)"), QStringLiteral("---"),
-                                  QStringLiteral("設定(&S)"), QStringLiteral("常に手前に表示(&M)"),
-                                  QStringLiteral("---"),
-                                  QStringLiteral("クリップボードをクリア(&C)"),
-                                  QStringLiteral("終了(&E)")}));
+    QCOMPARE(pukalo,
+             (QStringList{QStringLiteral("バージョン情報(&V)"), QStringLiteral("---"),
+                          QStringLiteral("設定(&S)"), QStringLiteral("常に手前に表示(&M)"),
+                          QStringLiteral("---"), QStringLiteral("クリップボードをクリア(&C)"),
+                          QStringLiteral("終了(&E)")}));
     QCOMPARE(m_form->mnuHelp->actions().size(), 1);
     QCOMPARE(m_form->mnuGohelp->text(), QStringLiteral("ヘルプ(&H)"));
     QVERIFY(m_form->mnuTemae->isCheckable());
@@ -289,14 +288,14 @@ void TestFormMain::formLoad()
     QStringList names;
     for (int i = 0; i < f.Combo1->count(); ++i)
         names << f.Combo1->itemText(i);
-    QCOMPARE(names, (QStringList{
-                        QStringLiteral("笑顔１"), QStringLiteral("笑顔２"), QStringLiteral("笑顔３"),
-                        QStringLiteral("泣き顔１"), QStringLiteral("泣き顔２"),
-                        QStringLiteral("ごめんなさい"), QStringLiteral("あらら・(汗)"),
-                        QStringLiteral("単純"), QStringLiteral("漢字"), QStringLiteral("漢字２"),
-                        QStringLiteral("バイバイ"), QStringLiteral("気分"), QStringLiteral("驚き"),
-                        QStringLiteral("怒り"), QStringLiteral("キャラクター"),
-                        QStringLiteral("その他１")}));
+    QCOMPARE(names, (QStringList{QStringLiteral("笑顔１"), QStringLiteral("笑顔２"),
+                                 QStringLiteral("笑顔３"), QStringLiteral("泣き顔１"),
+                                 QStringLiteral("泣き顔２"), QStringLiteral("ごめんなさい"),
+                                 QStringLiteral("あらら・(汗)"), QStringLiteral("単純"),
+                                 QStringLiteral("漢字"), QStringLiteral("漢字２"),
+                                 QStringLiteral("バイバイ"), QStringLiteral("気分"),
+                                 QStringLiteral("驚き"), QStringLiteral("怒り"),
+                                 QStringLiteral("キャラクター"), QStringLiteral("その他１")}));
     QCOMPARE(f.Combo1->currentIndex(), -1);
     QCOMPARE(f.Combo1->Text(), QStringLiteral("選択してください"));
     QCOMPARE(f.LoadedCategory, qint16(0));
@@ -372,7 +371,8 @@ void TestFormMain::columnsFitAndLineUp()
 {
     FormMain &f = *m_form;
     choose(f, QStringLiteral("その他１"));
-    for (auto [kaomoji, descriptions] : {std::pair{f.List1, f.List2}, std::pair{f.List3, f.List4}}) {
+    for (auto [kaomoji, descriptions] :
+         {std::pair{f.List1, f.List2}, std::pair{f.List3, f.List4}}) {
         QCOMPARE(kaomoji->count(), 11);
         for (int i = 0; i < 11; ++i) {
             const QRect k = kaomoji->visualItemRect(kaomoji->item(i));
@@ -418,20 +418,19 @@ void TestFormMain::copyOnClick_data()
     QTest::addColumn<int>("row"); // entry index in the list
     QTest::addColumn<QString>("copied");
 
-    QTest::newRow("first row") << QStringLiteral("笑顔１") << false << 0
-                               << QStringLiteral("(^^)");
+    QTest::newRow("first row") << QStringLiteral("笑顔１") << false << 0 << QStringLiteral("(^^)");
     QTest::newRow("blank after") << QStringLiteral("笑顔２") << true << 6
                                  << QStringLiteral("(☆o☆) ");
-    QTest::newRow("blank each end") << QStringLiteral("笑顔２") << true << 10
-                                    << QStringLiteral(" (o^_^o) ");
-    QTest::newRow("two blanks before") << QStringLiteral("バイバイ") << true << 8
-                                       << QStringLiteral("  *_*/~~~");
+    QTest::newRow("blank each end")
+        << QStringLiteral("笑顔２") << true << 10 << QStringLiteral(" (o^_^o) ");
+    QTest::newRow("two blanks before")
+        << QStringLiteral("バイバイ") << true << 8 << QStringLiteral("  *_*/~~~");
     QTest::newRow("longest") << QStringLiteral("怒り") << true << 4
                              << QStringLiteral(" o(- -#)o  ");
-    QTest::newRow("looks like markup") << QStringLiteral("笑顔１") << false << 2
-                                       << QStringLiteral("<^^>");
-    QTest::newRow("lone right row") << QStringLiteral("驚き") << true << 0
-                                    << QStringLiteral("(・_・）？");
+    QTest::newRow("looks like markup")
+        << QStringLiteral("笑顔１") << false << 2 << QStringLiteral("<^^>");
+    QTest::newRow("lone right row")
+        << QStringLiteral("驚き") << true << 0 << QStringLiteral("(・_・）？");
 }
 
 void TestFormMain::copyOnClick()
@@ -467,8 +466,8 @@ void TestFormMain::arrowKeysCopyAndSkipSpacers()
     clickRow(f.List3, 0);
     QCOMPARE(clipboardText(), QStringLiteral("(v_v)"));
 
-    const QStringList expected = {QStringLiteral("(v_v)"),  QStringLiteral(" m(_ _;)m "),
-                                  QStringLiteral(" (__) "), QStringLiteral(" (._.) "),
+    const QStringList expected = {QStringLiteral("(v_v)"),    QStringLiteral(" m(_ _;)m "),
+                                  QStringLiteral(" (__) "),   QStringLiteral(" (._.) "),
                                   QStringLiteral(" m(ｰｰ)m "), QStringLiteral(" (ｰ_ｰ;) ")};
     for (int entry = 1; entry < 11; ++entry) {
         QTest::keyClick(f.List3, Qt::Key_Down);

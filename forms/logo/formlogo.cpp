@@ -18,10 +18,12 @@ using namespace design;
 namespace {
 // FormLogo as designed. Positions in twips.
 const QSize kClientSize = ClientSize(6255, 1995);
+// clang-format off
 const Control kControls[] = {
     {.kind = Kind::Label, .name = "Label1", .text = u"かんたん顔文字コピー  Ver1.0",
      .rect = {2520, 1680, 3735, 255}, .font = Font{11.25, true}, .transparent = true},
 };
+// clang-format on
 constexpr int kTimerInterval = 1000; // ms
 } // namespace
 

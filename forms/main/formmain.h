@@ -56,8 +56,8 @@ public:
     {
         FormControlMenu = 0, // close box, Alt+F4, the window manager
         FormCode = 1,
-        AppWindows = 2,      // the desktop session ends
-        AppTaskManager = 3,  // a termination signal
+        AppWindows = 2,     // the desktop session ends
+        AppTaskManager = 3, // a termination signal
     };
     // Runs the close request path exactly as the close box does.
     void RequestClose(UnloadMode mode);

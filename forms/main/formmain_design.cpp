@@ -25,6 +25,7 @@ constexpr QRgb kDescriptionYellow = Rgb(255, 255, 192);
 constexpr QRgb kPeach = Rgb(255, 224, 192);
 constexpr QRgb kTitleMagenta = Rgb(255, 0, 255);
 
+// clang-format off
 const Control kControls[] = {
     {.kind = Kind::ListBox, .name = "List1", .tooltip = u"顔文字です。",
      .rect = {120, 480, 975, 2940}, .tabIndex = 0, .background = kKaomojiBlue, .font = Font{12}},
@@ -68,6 +69,7 @@ const MenuEntry kMenus[] = {
     {Level::Menu, "mnuHelp", u"ヘルプ(&H)"},
     {Level::Item, "mnuGohelp", u"ヘルプ(&H)"},
 };
+// clang-format on
 
 } // namespace
 
