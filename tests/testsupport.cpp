@@ -47,8 +47,11 @@ QString ScratchSettings::value(const QString &key) const
 EndRecorder::EndRecorder()
 {
     ResetEndForTesting();
-    SetEndHooksForTesting(
-        {[this](int) { ++ends; }, [this](const QString &message) { reports.append(message); }});
+    SetEndHooksForTesting({[this](int s) {
+                               ++ends;
+                               status = s;
+                           },
+                           [this](const QString &message) { reports.append(message); }});
 }
 
 EndRecorder::~EndRecorder()

@@ -30,6 +30,7 @@ struct EndRecorder
     EndRecorder();
     ~EndRecorder();
     int ends = 0;
+    int status = -1; // of the last end
     QStringList reports;
 };
 

@@ -92,6 +92,7 @@ private slots:
 
     void exitProcedure_data();
     void exitProcedure();
+    void errorInAHandlerIsReportedAndEnds();
 
 private:
     std::unique_ptr<test::ScratchSettings> m_settings;
@@ -566,6 +567,22 @@ void TestFormMain::exitProcedure()
     QCOMPARE(end.ends, 1);
     // The stored value is left as it was.
     QCOMPARE(m_settings->value(QStringLiteral("Clipclear")), clipclear);
+}
+
+void TestFormMain::errorInAHandlerIsReportedAndEnds()
+{
+    test::EndRecorder end;
+    Guarded([] { throw RuntimeError(QStringLiteral("設定を読めません")); })();
+    QCOMPARE(end.reports, QStringList{QStringLiteral("設定を読めません")});
+    QCOMPARE(end.ends, 1);
+    QCOMPARE(end.status, 1);
+
+    // After the report nothing else runs, and a later End changes nothing.
+    int ran = 0;
+    Guarded([&] { ++ran; })();
+    m_form->Command2_Click();
+    QCOMPARE(ran, 0);
+    QCOMPARE(end.ends, 1);
 }
 
 QTEST_MAIN(TestFormMain)

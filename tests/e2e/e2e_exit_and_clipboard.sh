@@ -19,6 +19,7 @@ exit_by() {
         ;;
     close-box) click_close_box "$win" ;;
     alt-f4) xdotool key --clearmodifiers alt+F4 ;;
+    wm-close) wmctrl -i -c "$win" ;;
     sigterm) kill -TERM "$PUKALO_PID" ;;
     sighup) kill -HUP "$PUKALO_PID" ;;
     sigint) kill -INT "$PUKALO_PID" ;;
@@ -58,7 +59,7 @@ check_exit() {
     echo "ok: Clipclear=$clipclear, exit by $how"
 }
 
-for how in button menu close-box alt-f4 sigterm sighup sigint; do
+for how in button menu close-box alt-f4 wm-close sigterm sighup sigint; do
     check_exit 1 "$how" yes
     check_exit 2 "$how" no
 done
