@@ -1,8 +1,11 @@
 #include "app/controls.h"
 
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 
 namespace pukalo {
 
@@ -106,6 +109,30 @@ void ComboBox::AddItem(const QString &text)
 QString ComboBox::Text() const
 {
     return currentText();
+}
+
+void WrappedLabel::paintEvent(QPaintEvent *)
+{
+    const QRect area = contentsRect();
+    QTextLayout layout(text(), font());
+    QTextOption option(alignment());
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    const int advance = QFontInfo(font()).pixelSize();
+    layout.beginLayout();
+    for (int y = 0;; y += advance) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(area.width());
+        line.setPosition(QPointF(0, y));
+    }
+    layout.endLayout();
+
+    QPainter painter(this);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    layout.draw(&painter, area.topLeft());
 }
 
 } // namespace pukalo

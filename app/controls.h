@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 
 namespace pukalo {
@@ -45,6 +46,19 @@ public:
 
 signals:
     void Click();
+};
+
+// A label whose text wraps at its width with lines as far apart as the font is high, the way
+// the windows were designed; a font's own line spacing (often a pixel or two more) would push
+// the last line of a paragraph out of its label.
+class WrappedLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace pukalo

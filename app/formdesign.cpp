@@ -28,7 +28,7 @@ QWidget *create(const Control &c, QWidget *client)
         return combo;
     }
     case Kind::Label: {
-        auto *label = new QLabel(text, client);
+        auto *label = c.wrap ? new WrappedLabel(text, client) : new QLabel(text, client);
         // Kaomoji such as "<^^>" must never be taken for markup.
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -38,8 +38,13 @@ QWidget *create(const Control &c, QWidget *client)
         return label;
     }
     case Kind::Button:
-    case Kind::GraphicalButton:
-        return new QPushButton(text, client);
+    case Kind::GraphicalButton: {
+        auto *button = new QPushButton(text, client);
+        // Enter presses the button that has the focus, as Space does; no window of the
+        // program has a default button.
+        button->setAutoDefault(true);
+        return button;
+    }
     case Kind::CheckBox:
         return new QCheckBox(text, client);
     case Kind::TextBox: {
@@ -47,7 +52,10 @@ QWidget *create(const Control &c, QWidget *client)
         edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        edit->setPlainText(text);
+        // Tab moves on to the next control, as in any other text field of a form.
+        edit->setTabChangesFocus(true);
+        // Texts are written down with CR LF line ends; the editor keeps lines as blocks.
+        edit->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         return edit;
     }
     case Kind::PictureBox: {
@@ -76,7 +84,8 @@ void paint(const Control &c, QWidget *w)
             palette.setColor(QPalette::Button, colour);
             break;
         default:
-            palette.setColor(QPalette::Window, colour);
+            // Check boxes paint their background in the button role, labels in the window role.
+            palette.setColor(w->backgroundRole(), colour);
             break;
         }
     }
@@ -94,7 +103,7 @@ void paint(const Control &c, QWidget *w)
 }
 } // namespace
 
-void BuildControls(QWidget *client, std::span<const Control> controls)
+QWidget *BuildControls(QWidget *client, std::span<const Control> controls)
 {
     std::vector<const Control *> byTab;
     std::vector<QWidget *> widgets;
@@ -116,6 +125,7 @@ void BuildControls(QWidget *client, std::span<const Control> controls)
         order[i] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&](size_t a, size_t b) { return byTab[a]->tabIndex < byTab[b]->tabIndex; });
+    QWidget *first = nullptr;
     QWidget *previous = nullptr;
     for (size_t i : order) {
         QWidget *w = widgets[i];
@@ -123,8 +133,11 @@ void BuildControls(QWidget *client, std::span<const Control> controls)
             continue;
         if (previous)
             QWidget::setTabOrder(previous, w);
+        else
+            first = w;
         previous = w;
     }
+    return first;
 }
 
 void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries)

@@ -91,8 +91,8 @@ constexpr QRgb Rgb(int r, int g, int b)
 }
 
 // Creates the controls on `client` (the form's client area) and chains the focusable ones in
-// tab-index order.
-void BuildControls(QWidget *client, std::span<const Control> controls);
+// tab-index order. Returns the first of them, the one that has the focus when the form opens.
+QWidget *BuildControls(QWidget *client, std::span<const Control> controls);
 void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries);
 
 } // namespace pukalo::design

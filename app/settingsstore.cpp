@@ -12,6 +12,12 @@ QString &testDirectory()
     return directory;
 }
 
+std::function<void(const QString &, const QString &)> &saveObserver()
+{
+    static std::function<void(const QString &, const QString &)> observer;
+    return observer;
+}
+
 QString configDirectory()
 {
     if (!testDirectory().isEmpty())
@@ -28,6 +34,11 @@ QString SettingsFilePath(const QString &app)
 void SetSettingsDirectoryForTesting(const QString &directory)
 {
     testDirectory() = directory;
+}
+
+void SetSaveObserverForTesting(std::function<void(const QString &, const QString &)> observer)
+{
+    saveObserver() = std::move(observer);
 }
 
 // A fresh QSettings per call: options are never cached, and a value written by another
@@ -49,6 +60,8 @@ QString GetSetting(const QString &app, const QString &section, const QString &ke
 bool SaveSetting(const QString &app, const QString &section, const QString &key,
                  const QString &value)
 {
+    if (saveObserver())
+        saveObserver()(key, value);
     QSettings store(SettingsFilePath(app), QSettings::IniFormat);
     store.setValue(section + u'/' + key, value);
     // QSettings writes through a temporary file and renames it into place, so a failed or

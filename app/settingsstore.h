@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace pukalo {
 
@@ -19,5 +20,7 @@ QString GetSetting(const QString &app, const QString &section, const QString &ke
 // never see or change the user's real settings.
 QString SettingsFilePath(const QString &app);
 void SetSettingsDirectoryForTesting(const QString &directory);
+// Tests see every SaveSetting call (key and value) in the order the program makes them.
+void SetSaveObserverForTesting(std::function<void(const QString &key, const QString &value)>);
 
 } // namespace pukalo

@@ -3,6 +3,8 @@
 #include "app/number.h"
 #include "app/settingsstore.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
 
 namespace pukalo::Options {
@@ -51,6 +53,43 @@ bool IsOn(Key key, const QString &defaultValue)
         return false;
     }
     return *value == 1;
+}
+
+bool Write(Key key, bool on)
+{
+    return SaveSetting(application(), section(), Name(key), QString::fromUtf16(on ? On : Off));
+}
+
+namespace {
+std::function<void()> &writeFailureReporter()
+{
+    static std::function<void()> reporter;
+    return reporter;
+}
+} // namespace
+
+void ReportWriteFailure()
+{
+    const QString file = SettingsFilePath(application());
+    std::fprintf(stderr, "pukalo: could not save the settings to %s\n", qUtf8Printable(file));
+    if (writeFailureReporter()) {
+        writeFailureReporter()();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("プカロ！"),
+                    QStringLiteral("設定を保存できませんでした。\n"
+                                   "保存先のフォルダーに書き込めるか、ディスクに空きがあるかを"
+                                   "確かめてください。\n\n"
+                                   "保存先: %1\n\n"
+                                   "今回選んだ設定は、プカロを終了するまで有効です。")
+                        .arg(file),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+void SetWriteFailureReporterForTesting(std::function<void()> reporter)
+{
+    writeFailureReporter() = std::move(reporter);
 }
 
 } // namespace pukalo::Options

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // The program's three persistent on/off options. There is no options object: every reader
 // fetches its option from the store at the moment it needs it, with its own default.
@@ -26,5 +27,14 @@ QString Get(Key key, const QString &defaultValue);
 // A value that is no 16-bit number counts as off and is left as stored; one line on standard
 // error names it.
 bool IsOn(Key key, const QString &defaultValue);
+
+// Stores the option at once, "1" for on and "2" for off. False when it could not be stored
+// (settings folder or file not writable, disk full); the file then keeps its old contents.
+[[nodiscard]] bool Write(Key key, bool on);
+
+// Tells the user, once per failed command, that the settings could not be saved. The program
+// goes on with what the user chose, for this run.
+void ReportWriteFailure();
+void SetWriteFailureReporterForTesting(std::function<void()> reporter);
 
 } // namespace pukalo::Options

@@ -4,6 +4,10 @@
 #include "app/controls.h"
 #include "app/runtime.h"
 #include "catalogue/loadcategory.h"
+#include "forms/info/formhelp.h"
+#include "forms/info/formver.h"
+#include "forms/main/topmost.h"
+#include "settings/formsettei.h"
 #include "settings/options.h"
 
 #include <QAction>
@@ -46,7 +50,12 @@ void FormMain::connectHandlers()
 
     connect(mnuVer, &QAction::triggered, this, Guarded([this] { mnuVer_Click(); }));
     connect(mnuSettei, &QAction::triggered, this, Guarded([this] { mnuSettei_Click(); }));
-    connect(mnuTemae, &QAction::triggered, this, Guarded([this] { mnuTemae_Click(); }));
+    // QAction flips its own check mark before it reports the click; the handler decides from
+    // the mark as the user saw it, so the flip is undone first.
+    connect(mnuTemae, &QAction::triggered, this, Guarded([this] {
+                mnuTemae->setChecked(!mnuTemae->isChecked());
+                mnuTemae_Click();
+            }));
     connect(mnuClipCliar, &QAction::triggered, this, Guarded([this] { mnuClipCliar_Click(); }));
     connect(mnuEnd, &QAction::triggered, this, Guarded([this] { mnuEnd_Click(); }));
     connect(mnuGohelp, &QAction::triggered, this, Guarded([this] { mnuGohelp_Click(); }));
@@ -54,6 +63,14 @@ void FormMain::connectHandlers()
 
 void FormMain::Form_Load()
 {
+    // The stored always-on-top state first, so the window is in its band before it is seen.
+    if (Options::IsOn(Options::Key::Facechack, QString::fromUtf16(Options::Off))) {
+        SetTopmost(this, 1);
+        mnuTemae->setChecked(true);
+    } else {
+        mnuTemae->setChecked(false);
+    }
+
     for (const KaomojiCategory *category : CategoriesInDisplayOrder())
         Combo1->AddItem(ToQString(category->name));
 }
@@ -138,27 +155,53 @@ void FormMain::closeEvent(QCloseEvent *event)
     RequestClose(event->spontaneous() ? FormControlMenu : FormCode);
 }
 
-void FormMain::mnuVer_Click() {}
+void FormMain::mnuVer_Click()
+{
+    // Out of the band while a window of ours is open over it; that window puts it back.
+    SetTopmost(this, 0);
+    FormVer form;
+    form.Form_Load();
+    form.ShowModal();
+}
 
 void FormMain::Command1_Click()
 {
     mnuVer_Click();
 }
 
-void FormMain::mnuSettei_Click() {}
+void FormMain::mnuSettei_Click()
+{
+    SetTopmost(this, 0);
+    FormSettei form;
+    form.Form_Load();
+    form.ShowModal();
+}
 
 void FormMain::Command3_Click()
 {
     mnuSettei_Click();
 }
 
-void FormMain::mnuGohelp_Click() {}
+void FormMain::mnuGohelp_Click()
+{
+    SetTopmost(this, 0);
+    FormHelp form;
+    form.ShowModal();
+}
 
 void FormMain::Command4_Click()
 {
     mnuGohelp_Click();
 }
 
-void FormMain::mnuTemae_Click() {}
+void FormMain::mnuTemae_Click()
+{
+    // Check mark, band, stored option, in that order; the option is rewritten on every toggle.
+    const bool on = !mnuTemae->isChecked();
+    mnuTemae->setChecked(on);
+    SetTopmost(this, on ? 1 : 0);
+    if (!Options::Write(Options::Key::Facechack, on))
+        Options::ReportWriteFailure();
+}
 
 } // namespace pukalo

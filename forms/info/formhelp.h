@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/modalform.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace pukalo {
+
+// The help window: a fixed usage text, editable but never kept, and a close button.
+class FormHelp : public ModalForm
+{
+    Q_OBJECT
+public:
+    FormHelp();
+
+    void Command1_Click();
+
+    // The help text as written: 45 lines, each ended by CR LF.
+    static QString HelpText();
+
+    QPushButton *Command1 = nullptr;
+    QPlainTextEdit *Text1 = nullptr;
+    QLabel *Label17 = nullptr;
+
+protected:
+    void Form_Unload(qint16 &Cancel) override;
+};
+
+} // namespace pukalo

@@ -1,0 +1,41 @@
+#include "forms/main/topmost.h"
+
+#include "app/formslot.h"
+#include "app/zorder.h"
+#include "forms/main/formmain.h"
+#include "settings/options.h"
+
+namespace pukalo {
+
+namespace {
+std::function<void(QWidget *, qint16)> &observer()
+{
+    static std::function<void(QWidget *, qint16)> instance;
+    return instance;
+}
+} // namespace
+
+void SetTopmost(QWidget *form, qint16 flag)
+{
+    if (observer())
+        observer()(form, flag);
+    if (!form)
+        return;
+    if (flag == 0)
+        SetWindowPos(form, InsertAfter::NoTopmost);
+    else if (flag == 1)
+        SetWindowPos(form, InsertAfter::Topmost);
+}
+
+void ReturnMainWindowToTopBand()
+{
+    if (Options::IsOn(Options::Key::Facechack, QString::fromUtf16(Options::Off)))
+        SetTopmost(FormSlot<FormMain>::Instance(), 1);
+}
+
+void SetTopmostObserverForTesting(std::function<void(QWidget *, qint16)> callback)
+{
+    observer() = std::move(callback);
+}
+
+} // namespace pukalo

@@ -1,0 +1,135 @@
+#include "settings/formsettei.h"
+
+#include "app/formdesign.h"
+#include "app/formslot.h"
+#include "app/runtime.h"
+#include "app/x11.h"
+#include "forms/main/formmain.h"
+#include "forms/main/topmost.h"
+#include "settings/options.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace pukalo {
+
+using namespace design;
+
+namespace {
+
+// FormSettei as designed. Positions in twips.
+const char16_t kCaption[] = u"プカロ！設定";
+const QSize kClientSize = ClientSize(4965, 2115);
+constexpr QRgb kBackground = Rgb(255, 192, 192);
+
+// clang-format off
+const Control kControls[] = {
+    {.kind = Kind::GraphicalButton, .name = "CommandOK", .text = u"OK",
+     .rect = {3600, 1200, 1215, 375}, .tabIndex = 0, .background = Rgb(192, 255, 255)},
+    {.kind = Kind::GraphicalButton, .name = "CommandCancel", .text = u"Cancel",
+     .rect = {3600, 1560, 1215, 375}, .tabIndex = 1, .background = Rgb(192, 192, 255)},
+    {.kind = Kind::Label, .name = "Label1", .text = u"設定内容を変更したい場合はOKを押してください。",
+     .rect = {360, 120, 4335, 615}, .tabIndex = 2, .foreground = Rgb(128, 255, 128),
+     .font = Font{15.75, false, true}, .transparent = true, .wrap = true},
+    {.kind = Kind::CheckBox, .name = "CheckLogo", .text = u"起動時にロゴ表示",
+     .rect = {480, 960, 1695, 255}, .tabIndex = 3, .background = kBackground},
+    {.kind = Kind::CheckBox, .name = "CheckClipKaknin", .text = u"終了時にクリップボードを空にする",
+     .rect = {480, 1320, 2895, 255}, .tabIndex = 4, .background = kBackground},
+    {.kind = Kind::CheckBox, .name = "CheckLock", .text = u"常に手前に表示",
+     .rect = {480, 1680, 1575, 255}, .tabIndex = 5, .background = kBackground},
+};
+// clang-format on
+
+bool checked(const QCheckBox *box)
+{
+    return box->isChecked();
+}
+
+} // namespace
+
+FormSettei::FormSettei()
+    : ModalForm(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("FormSettei"));
+    setWindowTitle(QString::fromUtf16(kCaption));
+    setFixedSize(kClientSize);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(kBackground));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    QWidget *first = BuildControls(this, kControls);
+    CommandOK = findChild<QPushButton *>(QStringLiteral("CommandOK"));
+    CommandCancel = findChild<QPushButton *>(QStringLiteral("CommandCancel"));
+    Label1 = findChild<QLabel *>(QStringLiteral("Label1"));
+    CheckLogo = findChild<QCheckBox *>(QStringLiteral("CheckLogo"));
+    CheckClipKaknin = findChild<QCheckBox *>(QStringLiteral("CheckClipKaknin"));
+    CheckLock = findChild<QCheckBox *>(QStringLiteral("CheckLock"));
+    first->setFocus();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), kClientSize);
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    SkipTaskbar(this);
+
+    connect(CommandOK, &QPushButton::clicked, this, Guarded([this] { CommandOK_Click(); }));
+    connect(CommandCancel, &QPushButton::clicked, this, Guarded([this] { CommandCancel_Click(); }));
+}
+
+void FormSettei::Form_Load()
+{
+    if (FormMain *main = FormSlot<FormMain>::Instance())
+        setWindowIcon(main->windowIcon());
+    // Only ever checks: a box whose option is off keeps its unchecked design state.
+    if (Options::IsOn(Options::Key::Showlogo, QString::fromUtf16(Options::On)))
+        CheckLogo->setChecked(true);
+    if (Options::IsOn(Options::Key::Clipclear, QString::fromUtf16(Options::Off)))
+        CheckClipKaknin->setChecked(true);
+    if (Options::IsOn(Options::Key::Facechack, QString::fromUtf16(Options::Off)))
+        CheckLock->setChecked(true);
+}
+
+void FormSettei::CommandOK_Click()
+{
+    bool saved = Options::Write(Options::Key::Showlogo, checked(CheckLogo));
+    saved = Options::Write(Options::Key::Clipclear, checked(CheckClipKaknin)) && saved;
+    FormMain *main = FormSlot<FormMain>::Instance();
+    if (checked(CheckLock)) {
+        saved = Options::Write(Options::Key::Facechack, true) && saved;
+        SetTopmost(main, 1);
+        if (main)
+            main->mnuTemae->setChecked(true);
+    } else {
+        saved = Options::Write(Options::Key::Facechack, false) && saved;
+        // The settings command already took the main window out of the band.
+        SetTopmost(main, 2);
+        if (main)
+            main->mnuTemae->setChecked(false);
+    }
+    if (!saved)
+        Options::ReportWriteFailure();
+    Unload();
+}
+
+void FormSettei::CommandCancel_Click()
+{
+    if (Options::IsOn(Options::Key::Facechack, QString::fromUtf16(Options::Off)))
+        SetTopmost(FormSlot<FormMain>::Instance(), 1);
+    else
+        SetTopmost(FormSlot<FormMain>::Instance(), 2);
+    Unload();
+}
+
+void FormSettei::Form_Unload(qint16 &)
+{
+    ReturnMainWindowToTopBand();
+}
+
+} // namespace pukalo

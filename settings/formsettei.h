@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/modalform.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace pukalo {
+
+// The settings dialog: one check box per option. OK stores all three and applies the
+// always-on-top choice at once; Cancel stores nothing.
+class FormSettei : public ModalForm
+{
+    Q_OBJECT
+public:
+    FormSettei();
+
+    void Form_Load();
+    void CommandOK_Click();
+    void CommandCancel_Click();
+
+    QPushButton *CommandOK = nullptr;
+    QPushButton *CommandCancel = nullptr;
+    QLabel *Label1 = nullptr;
+    QCheckBox *CheckLogo = nullptr;
+    QCheckBox *CheckClipKaknin = nullptr;
+    QCheckBox *CheckLock = nullptr;
+
+protected:
+    void Form_Unload(qint16 &Cancel) override;
+};
+
+} // namespace pukalo
