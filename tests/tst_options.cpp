@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <sys/stat.h>
 #include <QTest>
 
 using namespace pukalo;
@@ -22,6 +23,8 @@ private slots:
     void isOn_data();
     void isOn();
     void storeRoundTrip();
+    void writesReplaceTheFileWhole();
+    void failedWriteLeavesFileAlone();
 };
 
 void TestOptions::toInt16_data()
@@ -167,6 +170,30 @@ void TestOptions::storeRoundTrip()
     QVERIFY2(text.startsWith("[Settings]\n"), text.constData());
     QVERIFY(text.contains("Clipclear=2\n"));
     QVERIFY(text.contains("Showlogo=1\n"));
+}
+
+// A write goes to a new file that is renamed over the old one, so a crash or a full disk in
+// the middle of it can never leave a half-written settings file behind.
+void TestOptions::writesReplaceTheFileWhole()
+{
+    test::ScratchSettings settings;
+    QVERIFY(Options::Write(Key::Showlogo, true));
+    struct stat before = {};
+    QCOMPARE(::stat(QFile::encodeName(settings.filePath()).constData(), &before), 0);
+    QVERIFY(Options::Write(Key::Clipclear, false));
+    struct stat after = {};
+    QCOMPARE(::stat(QFile::encodeName(settings.filePath()).constData(), &after), 0);
+    QVERIFY(before.st_ino != after.st_ino);
+    QCOMPARE(settings.value(QStringLiteral("Showlogo")), QStringLiteral("1"));
+    QCOMPARE(settings.value(QStringLiteral("Clipclear")), QStringLiteral("2"));
+}
+
+void TestOptions::failedWriteLeavesFileAlone()
+{
+    test::ScratchSettings settings;
+    settings.blockWrites();
+    QVERIFY(!Options::Write(Key::Facechack, true));
+    QVERIFY(!Options::IsOn(Key::Facechack, QString::fromUtf16(Options::Off)));
 }
 
 QTEST_GUILESS_MAIN(TestOptions)
