@@ -5,11 +5,13 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 #include <vector>
 
@@ -60,6 +62,7 @@ QWidget *create(const Control &c, QWidget *client)
     }
     case Kind::PictureBox: {
         auto *picture = new QLabel(client);
+        picture->setTextFormat(Qt::PlainText);
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
@@ -163,6 +166,23 @@ void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries)
             menu->addSeparator()->setObjectName(name);
             break;
         }
+    }
+}
+
+void SetFormBackground(QWidget *form, QRgb colour)
+{
+    QPalette palette = form->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
+    form->setPalette(palette);
+    form->setAutoFillBackground(true);
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), window->size());
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
     }
 }
 

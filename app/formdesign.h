@@ -95,4 +95,8 @@ constexpr QRgb Rgb(int r, int g, int b)
 QWidget *BuildControls(QWidget *client, std::span<const Control> controls);
 void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries);
 
+// A form's own background colour, painted behind its controls.
+void SetFormBackground(QWidget *form, QRgb colour);
+// Places a top-level window in the middle of the screen it opens on.
+void CentreOnScreen(QWidget *window);
 } // namespace pukalo::design

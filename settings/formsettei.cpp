@@ -10,10 +10,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace pukalo {
 
@@ -51,6 +49,11 @@ bool checked(const QCheckBox *box)
 
 } // namespace
 
+std::span<const Control> FormSettei::Design()
+{
+    return kControls;
+}
+
 FormSettei::FormSettei()
     : ModalForm(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -58,10 +61,7 @@ FormSettei::FormSettei()
     setObjectName(QStringLiteral("FormSettei"));
     setWindowTitle(QString::fromUtf16(kCaption));
     setFixedSize(kClientSize);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(kBackground));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetFormBackground(this, kBackground);
 
     QWidget *first = BuildControls(this, kControls);
     CommandOK = findChild<QPushButton *>(QStringLiteral("CommandOK"));
@@ -72,11 +72,7 @@ FormSettei::FormSettei()
     CheckLock = findChild<QCheckBox *>(QStringLiteral("CheckLock"));
     first->setFocus();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), kClientSize);
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
     SkipTaskbar(this);
 
     connect(CommandOK, &QPushButton::clicked, this, Guarded([this] { CommandOK_Click(); }));

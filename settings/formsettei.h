@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/formdesign.h"
+
 #include "app/modalform.h"
 
 class QCheckBox;
@@ -14,6 +16,8 @@ class FormSettei : public ModalForm
 {
     Q_OBJECT
 public:
+    // The window as designed, control by control.
+    static std::span<const design::Control> Design();
     FormSettei();
 
     void Form_Load();

@@ -70,12 +70,9 @@ private slots:
     void init();
     void cleanup();
 
-    void windowDesign();
-    void controlDesign_data();
-    void controlDesign();
+    void programIcon();
     void designFontHasEveryGlyph();
     void tabOrder();
-    void menus();
     void formLoad();
 
     void categoryCodes_data();
@@ -122,97 +119,17 @@ void TestFormMain::cleanup()
     QGuiApplication::clipboard()->clear();
 }
 
-void TestFormMain::windowDesign()
+void TestFormMain::programIcon()
 {
-    FormMain &f = *m_form;
-    QCOMPARE(f.windowTitle(), QStringLiteral("プカロ！"));
-    QCOMPARE(f.centralWidget()->size(), QSize(440, 280));
-    QCOMPARE(f.minimumSize(), f.maximumSize());
-    QCOMPARE(f.height(), 280 + f.menuBar()->height());
-    QVERIFY(!f.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(f.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(f.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    QCOMPARE(f.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
-
     QFile ico(QStringLiteral(":/main/pukalo.ico"));
     QVERIFY(ico.open(QIODevice::ReadOnly));
     QCOMPARE(ico.size(), 766);
     const QImage icon(QStringLiteral(":/main/pukalo.ico"));
-    QVERIFY(icon.hasAlphaChannel());
-    QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
-    QCOMPARE(icon.pixelColor(5, 2), QColor(255, 0, 255)); // the face's magenta bracket
-}
-
-void TestFormMain::controlDesign_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect"); // pixels: twips / 15
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("tooltip");
-    QTest::addColumn<double>("points"); // 0: the window's default font
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QColor>("colour"); // background, or text colour for the title
-
-    auto row = [](const char *name, QRect r, const char16_t *text, const char16_t *tip, double pt,
-                  bool bold, QColor colour) {
-        QTest::newRow(name) << QString::fromLatin1(name) << r << QString::fromUtf16(text)
-                            << QString::fromUtf16(tip) << pt << bold << colour;
-    };
-    const QColor blue(192, 192, 255), yellow(255, 255, 192), none;
-    row("List1", {8, 32, 65, 196}, u"", u"顔文字です。", 12, false, blue);
-    row("Label1", {8, 0, 273, 25}, u"プカロ！", u"", 15.75, true, QColor(255, 0, 255));
-    row("List2", {80, 32, 137, 196}, u"", u"説明です。", 12, false, yellow);
-    row("List3", {224, 32, 65, 196}, u"", u"顔文字です。", 12, false, blue);
-    row("List4", {296, 32, 137, 196}, u"", u"説明です。", 12, false, yellow);
-    row("Label2", {48, 232, 145, 17}, u"現在の選択されている文字", u"", 0, false, none);
-    row("LabeClipNow", {40, 248, 153, 25}, u"", u"", 14.25, false, QColor(255, 224, 192));
-    row("Command1", {232, 256, 73, 17}, u"バージョン", u"Vresion", 0, false, none);
-    row("Command2", {320, 256, 105, 17}, u"終了", u"プカロの終了", 0, false, none);
-    row("Command4", {232, 232, 73, 17}, u"ヘルプ", u"ヘルプ", 0, false, none);
-    row("Combo1", {288, 3, 121, 20}, u"選択してください", u"顔文字の種類を選んでください。", 0,
-        false, none);
-    row("Command3", {320, 232, 105, 17}, u"設定", u"設定", 0, false, none);
-}
-
-void TestFormMain::controlDesign()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    QFETCH(QString, text);
-    QFETCH(QString, tooltip);
-    QFETCH(double, points);
-    QFETCH(bool, bold);
-    QFETCH(QColor, colour);
-
-    QWidget *w = m_form->findChild<QWidget *>(name);
-    QVERIFY(w);
-    QCOMPARE(w->parentWidget(), m_form->centralWidget());
-    QCOMPARE(w->geometry(), rect);
-    QCOMPARE(w->toolTip(), tooltip);
-    if (auto *label = qobject_cast<QLabel *>(w)) {
-        QCOMPARE(label->text(), text);
-        QCOMPARE(label->textFormat(), Qt::PlainText);
-    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
-        QCOMPARE(button->text(), text);
-    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
-        QCOMPARE(combo->currentText(), text);
-        QVERIFY(combo->isEditable());
-    }
-
-    const QFont font = w->font();
-    QCOMPARE(font.family(), DesignFontFamily());
-    QCOMPARE(font.pointSizeF(), points > 0 ? points : 9.0);
-    QCOMPARE(font.bold(), bold);
-
-    if (name == QStringLiteral("Label1")) {
-        QCOMPARE(w->palette().color(QPalette::WindowText), colour);
-        QVERIFY(!w->autoFillBackground());
-    } else if (qobject_cast<ListBox *>(w)) {
-        QCOMPARE(w->palette().color(QPalette::Base), colour);
-    } else if (colour.isValid()) {
-        QCOMPARE(w->palette().color(QPalette::Window), colour);
-        QVERIFY(w->autoFillBackground());
-    }
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);               // transparent background
+    QCOMPARE(icon.pixelColor(5, 2), QColor(255, 0, 255));     // the face's magenta bracket
+    QCOMPARE(icon.pixelColor(20, 27), QColor(255, 255, 255)); // the white plate
+    QCOMPARE(m_form->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
 }
 
 // Every character the window can show must come from a real glyph of the font in use, not
@@ -259,28 +176,6 @@ void TestFormMain::tabOrder()
                                    QStringLiteral("Command1"), QStringLiteral("Command2"),
                                    QStringLiteral("Command4"), QStringLiteral("Combo1"),
                                    QStringLiteral("Command3"), QStringLiteral("List1")}));
-}
-
-void TestFormMain::menus()
-{
-    const QList<QAction *> bar = m_form->menuBar()->actions();
-    QCOMPARE(bar.size(), 2);
-    QCOMPARE(bar[0]->text(), QStringLiteral("プカロ(&K)"));
-    QCOMPARE(bar[1]->text(), QStringLiteral("ヘルプ(&H)"));
-
-    QStringList pukalo;
-    for (QAction *a : m_form->mnuPukalo->actions())
-        pukalo << (a->isSeparator() ? QStringLiteral("---") : a->text());
-    QCOMPARE(pukalo,
-             (QStringList{QStringLiteral("バージョン情報(&V)"), QStringLiteral("---"),
-                          QStringLiteral("設定(&S)"), QStringLiteral("常に手前に表示(&M)"),
-                          QStringLiteral("---"), QStringLiteral("クリップボードをクリア(&C)"),
-                          QStringLiteral("終了(&E)")}));
-    QCOMPARE(m_form->mnuHelp->actions().size(), 1);
-    QCOMPARE(m_form->mnuGohelp->text(), QStringLiteral("ヘルプ(&H)"));
-    QVERIFY(m_form->mnuTemae->isCheckable());
-    for (QAction *a : m_form->findChildren<QAction *>())
-        QVERIFY(a->isEnabled() && a->isVisible());
 }
 
 void TestFormMain::formLoad()

@@ -19,23 +19,6 @@
 
 using namespace pukalo;
 
-namespace {
-std::unique_ptr<QWidget> makeWindow(const QString &name)
-{
-    if (name == QStringLiteral("FormSettei"))
-        return std::make_unique<FormSettei>();
-    if (name == QStringLiteral("FormHelp"))
-        return std::make_unique<FormHelp>();
-    return std::make_unique<FormVer>();
-}
-
-// The colour a control shows a few pixels inside its top-left corner.
-QColor shownBackground(QWidget *w)
-{
-    return w->grab().toImage().pixelColor(w->width() - 4, 3);
-}
-} // namespace
-
 class TestModalForms : public QObject
 {
     Q_OBJECT
@@ -44,10 +27,6 @@ private slots:
     void init();
     void cleanup();
 
-    void windowDesign_data();
-    void windowDesign();
-    void controlDesign_data();
-    void controlDesign();
     void settingsFormLoad_data();
     void settingsFormLoad();
     void settingsCancelAndCloseBoxWriteNothing();
@@ -78,123 +57,6 @@ void TestModalForms::cleanup()
 {
     delete FormSlot<FormMain>::Instance();
     m_settings.reset();
-}
-
-void TestModalForms::windowDesign_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QSize>("client");
-    QTest::addColumn<Qt::WindowType>("type");
-    QTest::addColumn<QColor>("background"); // invalid: the toolkit's default
-
-    QTest::newRow("settings") << QStringLiteral("FormSettei") << QStringLiteral("プカロ！設定")
-                              << QSize(331, 141) << Qt::Dialog << QColor(255, 192, 192);
-    QTest::newRow("help") << QStringLiteral("FormHelp") << QStringLiteral("プカロ！ヘルプ")
-                          << QSize(393, 261) << Qt::Tool << QColor();
-    QTest::newRow("version") << QStringLiteral("FormVer") << QStringLiteral("バージョン")
-                             << QSize(408, 177) << Qt::Window << QColor(192, 255, 192);
-}
-
-void TestModalForms::windowDesign()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, caption);
-    QFETCH(QSize, client);
-    QFETCH(Qt::WindowType, type);
-    QFETCH(QColor, background);
-
-    auto w = makeWindow(window);
-    QCOMPARE(w->objectName(), window);
-    QCOMPARE(w->windowTitle(), caption);
-    QCOMPARE(w->size(), client);
-    QCOMPARE(w->minimumSize(), w->maximumSize());
-    QCOMPARE(w->windowType(), type);
-    QCOMPARE(w->windowModality(), Qt::ApplicationModal);
-    const Qt::WindowFlags flags = w->windowFlags();
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowStaysOnTopHint));
-    w->show();
-    if (background.isValid())
-        QCOMPARE(w->grab().toImage().pixelColor(client.width() - 2, client.height() - 2),
-                 background);
-}
-
-void TestModalForms::controlDesign_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("points"); // 0: the window's default font
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("italic");
-    QTest::addColumn<QColor>("foreground");
-    QTest::addColumn<QColor>("background"); // as shown on screen; invalid: not checked
-
-    auto row = [](const char *window, const char *name, QRect r, const char16_t *text, double pt,
-                  bool bold, bool italic, QColor fg, QColor bg) {
-        QTest::addRow("%s %s", window, name)
-            << QString::fromLatin1(window) << QString::fromLatin1(name) << r
-            << QString::fromUtf16(text) << pt << bold << italic << fg << bg;
-    };
-    const QColor none, pink(255, 192, 192), green(192, 255, 192);
-    row("FormSettei", "CommandOK", {240, 80, 81, 25}, u"OK", 0, false, false, none, none);
-    row("FormSettei", "CommandCancel", {240, 104, 81, 25}, u"Cancel", 0, false, false, none, none);
-    row("FormSettei", "Label1", {24, 8, 289, 41}, u"設定内容を変更したい場合はOKを押してください。",
-        15.75, false, true, QColor(128, 255, 128), pink);
-    row("FormSettei", "CheckLogo", {32, 64, 113, 17}, u"起動時にロゴ表示", 0, false, false, none,
-        pink);
-    row("FormSettei", "CheckClipKaknin", {32, 88, 193, 17}, u"終了時にクリップボードを空にする", 0,
-        false, false, none, pink);
-    row("FormSettei", "CheckLock", {32, 112, 105, 17}, u"常に手前に表示", 0, false, false, none,
-        pink);
-    row("FormHelp", "Command1", {304, 232, 81, 25}, u"閉じる", 0, false, false, none, none);
-    row("FormHelp", "Text1", {0, 0, 393, 225}, u"", 0, false, false, none, none);
-    row("FormHelp", "Label17", {32, 240, 201, 17}, u"", 9, true, false, none, none);
-    row("FormVer", "Picture1", {16, 16, 33, 33}, u"", 0, false, false, none, none);
-    row("FormVer", "Command1", {120, 136, 161, 17}, u"OK", 0, false, false, none, none);
-    row("FormVer", "Label17", {104, 160, 201, 17}, u"", 9, true, false, none, green);
-    row("FormVer", "Label3", {32, 64, 345, 65}, u"", 12, false, false, none, green);
-    row("FormVer", "Label2", {352, 48, 49, 17}, u"Ver1.0", 9.75, true, true, QColor(255, 128, 0),
-        green);
-    row("FormVer", "Label1", {56, 16, 361, 41}, u"プカロ！", 21.75, false, true,
-        QColor(128, 128, 255), green);
-}
-
-void TestModalForms::controlDesign()
-{
-    QFETCH(QString, window);
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    QFETCH(QString, text);
-    QFETCH(double, points);
-    QFETCH(bool, bold);
-    QFETCH(bool, italic);
-    QFETCH(QColor, foreground);
-    QFETCH(QColor, background);
-
-    auto form = makeWindow(window);
-    form->show();
-    QWidget *w = form->findChild<QWidget *>(name);
-    QVERIFY(w);
-    QCOMPARE(w->geometry(), rect);
-    if (!text.isEmpty()) {
-        if (auto *label = qobject_cast<QLabel *>(w))
-            QCOMPARE(label->text(), text);
-        else
-            QCOMPARE(qobject_cast<QAbstractButton *>(w)->text(), text);
-    }
-    QCOMPARE(w->font().family(), DesignFontFamily());
-    QCOMPARE(w->font().pointSizeF(), points > 0 ? points : 9.0);
-    QCOMPARE(w->font().bold(), bold);
-    QCOMPARE(w->font().italic(), italic);
-    if (foreground.isValid())
-        QCOMPARE(w->palette().color(w->foregroundRole()), foreground);
-    if (background.isValid())
-        QCOMPARE(shownBackground(w), background);
 }
 
 void TestModalForms::settingsFormLoad_data()

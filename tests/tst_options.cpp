@@ -6,8 +6,8 @@
 #include "testsupport.h"
 
 #include <QFile>
-#include <sys/stat.h>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace pukalo;
 using Options::Key;

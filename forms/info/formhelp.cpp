@@ -80,6 +80,11 @@ const Control kControls[] = {
 
 } // namespace
 
+std::span<const Control> FormHelp::Design()
+{
+    return kControls;
+}
+
 FormHelp::FormHelp()
     : ModalForm(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                 Qt::WindowCloseButtonHint)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/formdesign.h"
+
 #include "app/modalform.h"
 
 class QLabel;
@@ -13,6 +15,8 @@ class FormHelp : public ModalForm
 {
     Q_OBJECT
 public:
+    // The window as designed, control by control.
+    static std::span<const design::Control> Design();
     FormHelp();
 
     void Command1_Click();

@@ -45,6 +45,11 @@ const Control kControls[] = {
 
 } // namespace
 
+std::span<const Control> FormVer::Design()
+{
+    return kControls;
+}
+
 FormVer::FormVer()
     : ModalForm(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -52,10 +57,7 @@ FormVer::FormVer()
     setObjectName(QStringLiteral("FormVer"));
     setWindowTitle(QString::fromUtf16(kCaption));
     setFixedSize(kClientSize);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(kBackground));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetFormBackground(this, kBackground);
 
     QWidget *first = BuildControls(this, kControls);
     Picture1 = findChild<QLabel *>(QStringLiteral("Picture1"));

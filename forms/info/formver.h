@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/formdesign.h"
+
 #include "app/modalform.h"
 
 class QLabel;
@@ -12,6 +14,8 @@ class FormVer : public ModalForm
 {
     Q_OBJECT
 public:
+    // The window as designed, control by control.
+    static std::span<const design::Control> Design();
     FormVer();
 
     void Form_Load();

@@ -5,10 +5,8 @@
 #include "app/runtime.h"
 #include "forms/main/formmain.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 namespace pukalo {
@@ -27,6 +25,11 @@ const Control kControls[] = {
 constexpr int kTimerInterval = 1000; // ms
 } // namespace
 
+std::span<const Control> FormLogo::Design()
+{
+    return kControls;
+}
+
 FormLogo::FormLogo()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       m_logo(QStringLiteral(":/logo/logo.jpg"))
@@ -36,11 +39,7 @@ FormLogo::FormLogo()
     BuildControls(this, kControls);
     Label1 = findChild<QLabel *>(QStringLiteral("Label1"));
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), kClientSize);
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 
     // Counting starts when the window is loaded, not when it is shown.
     Timer1 = new QTimer(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/formdesign.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -14,6 +16,8 @@ class FormLogo : public QWidget
 {
     Q_OBJECT
 public:
+    // The window as designed, control by control.
+    static std::span<const design::Control> Design();
     FormLogo();
 
     void Form_Load();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/formdesign.h"
+
 #include "catalogue/catalogue.h"
 
 #include <QMainWindow>
@@ -24,6 +26,8 @@ class FormMain : public QMainWindow
 {
     Q_OBJECT
 public:
+    // The window as designed, control by control.
+    static std::span<const design::Control> Design();
     FormMain();
 
     void Form_Load();

@@ -5,11 +5,9 @@
 #include "app/formdesign.h"
 #include "forms/main/formmain.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 namespace pukalo {
 
@@ -73,6 +71,11 @@ const MenuEntry kMenus[] = {
 
 } // namespace
 
+std::span<const Control> FormMain::Design()
+{
+    return kControls;
+}
+
 void FormMain::buildDesign()
 {
     setObjectName(QStringLiteral("FormMain"));
@@ -116,11 +119,7 @@ void FormMain::buildDesign()
     List1->setFocus();
 
     // Centred on its owner; it has none, so on the screen.
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(this);
 }
 
 } // namespace pukalo
