@@ -5,6 +5,7 @@
 #include "app/runtime.h"
 #include "app/startup.h"
 #include "app/unixsignals.h"
+#include "app/x11.h"
 #include "forms/main/formmain.h"
 
 #include <QApplication>
@@ -57,7 +58,12 @@ int RunApplication(int &argc, char **argv)
         std::fprintf(stderr, "pukalo: no window could be opened\n");
         return 1;
     }
-    return app.exec();
+    const int status = app.exec();
+    if (OnX11()) {
+        HandOverClipboard();
+        ExitNow(status);
+    }
+    return status;
 }
 
 } // namespace pukalo

@@ -1,45 +1,179 @@
 #include "app/x11.h"
 
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
+#include <cstdio>
+#include <unistd.h>
 
 #if defined(PUKALO_HAVE_XCB)
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
 #include <xcb/xcb.h>
 #endif
 
 namespace pukalo {
 
-void SkipTaskbar(QWidget *window)
-{
 #if defined(PUKALO_HAVE_XCB)
+namespace {
+xcb_connection_t *connection()
+{
     // Other platform plugins (offscreen among them) may offer the X11 interface without a
     // connection behind it.
     if (QGuiApplication::platformName() != QLatin1StringView("xcb"))
-        return;
+        return nullptr;
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t intern(xcb_connection_t *c, const char *name)
+{
+    xcb_intern_atom_reply_t *reply =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    free(reply);
+    return atom;
+}
+
+// The window that owns the clipboard, if it is one of this program's own.
+xcb_window_t ownClipboardWindow(xcb_connection_t *c)
+{
+    xcb_get_selection_owner_reply_t *reply = xcb_get_selection_owner_reply(
+        c, xcb_get_selection_owner(c, intern(c, "CLIPBOARD")), nullptr);
+    const xcb_window_t owner = reply ? reply->owner : xcb_window_t(XCB_NONE);
+    free(reply);
+    // Every resource id a client creates carries the base the server gave its connection.
+    const xcb_setup_t *setup = xcb_get_setup(c);
+    if (owner == XCB_NONE || (owner & ~setup->resource_id_mask) != setup->resource_id_base)
+        return XCB_NONE;
+    return owner;
+}
+
+constexpr int kReadyTimeoutMs = 250;
+} // namespace
+#endif
+
+bool OnX11()
+{
+#if defined(PUKALO_HAVE_XCB)
+    return connection() != nullptr;
+#else
+    return false;
+#endif
+}
+
+void SkipTaskbar(QWidget *window)
+{
+#if defined(PUKALO_HAVE_XCB)
+    xcb_connection_t *c = connection();
+    if (!c)
         return;
-    auto intern = [connection](const char *name) -> xcb_atom_t {
-        const xcb_intern_atom_cookie_t cookie =
-            xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name);
-        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(reply);
-        return atom;
-    };
-    const xcb_atom_t state = intern("_NET_WM_STATE");
-    const xcb_atom_t skip = intern("_NET_WM_STATE_SKIP_TASKBAR");
+    const xcb_atom_t state = intern(c, "_NET_WM_STATE");
+    const xcb_atom_t skip = intern(c, "_NET_WM_STATE_SKIP_TASKBAR");
     if (state == XCB_ATOM_NONE || skip == XCB_ATOM_NONE)
         return;
     // On a window not mapped yet, the state property is the request; Qt merges its own states
     // into what it finds there when it maps the window.
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state,
+    xcb_change_property(c, XCB_PROP_MODE_APPEND, xcb_window_t(window->winId()), state,
                         XCB_ATOM_ATOM, 32, 1, &skip);
-    xcb_flush(connection);
+    xcb_flush(c);
 #else
     Q_UNUSED(window)
 #endif
+}
+
+void HandOverClipboard()
+{
+#if defined(PUKALO_HAVE_XCB)
+    xcb_connection_t *c = connection();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!c || !clipboard->ownsClipboard())
+        return;
+    const QByteArray text = clipboard->text(QClipboard::Clipboard).toUtf8();
+    // Asked of the server, not of Qt's bookkeeping: another program may have taken the
+    // clipboard a moment ago.
+    const xcb_window_t owner = ownClipboardWindow(c);
+    if (text.isEmpty() || owner == XCB_NONE)
+        return;
+    const QByteArray keeper = QFile::encodeName(QCoreApplication::applicationDirPath() +
+                                                QStringLiteral("/pukalo-clipkeep"));
+    if (!QFileInfo(QFile::decodeName(keeper)).isExecutable())
+        return;
+
+    int textPipe[2];
+    int readyPipe[2];
+    if (pipe2(textPipe, O_CLOEXEC) != 0)
+        return;
+    if (pipe2(readyPipe, O_CLOEXEC) != 0) {
+        close(textPipe[0]);
+        close(textPipe[1]);
+        return;
+    }
+
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_adddup2(&files, textPipe[0], STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&files, readyPipe[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT, SIGPIPE})
+        sigaddset(&defaults, signal);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    // Its own session, so the end of a terminal that started Pukalo does not end it too.
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    char ownerArgument[16];
+    std::snprintf(ownerArgument, sizeof ownerArgument, "%x", unsigned(owner));
+    char *const arguments[] = {const_cast<char *>(keeper.constData()), ownerArgument, nullptr};
+    pid_t pid = 0;
+    const int spawned =
+        posix_spawn(&pid, keeper.constData(), &files, &attributes, arguments, environ);
+    posix_spawn_file_actions_destroy(&files);
+    posix_spawnattr_destroy(&attributes);
+    close(textPipe[0]);
+    close(readyPipe[1]);
+
+    if (spawned == 0) {
+        // A keeper that died early must not take Pukalo with it through SIGPIPE.
+        std::signal(SIGPIPE, SIG_IGN);
+        for (qsizetype sent = 0; sent < text.size();) {
+            const ssize_t n =
+                write(textPipe[1], text.constData() + sent, size_t(text.size() - sent));
+            if (n <= 0)
+                break;
+            sent += n;
+        }
+    }
+    close(textPipe[1]);
+    if (spawned == 0) {
+        pollfd ready = {readyPipe[0], POLLIN, 0};
+        if (poll(&ready, 1, kReadyTimeoutMs) > 0) {
+            char byte;
+            [[maybe_unused]] ssize_t n = read(readyPipe[0], &byte, 1);
+        }
+    }
+    close(readyPipe[0]);
+#endif
+}
+
+void ExitNow(int status)
+{
+#if defined(PUKALO_HAVE_XCB)
+    if (xcb_connection_t *c = connection())
+        free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+#endif
+    std::fflush(nullptr);
+    _exit(status);
 }
 
 } // namespace pukalo

@@ -8,4 +8,16 @@ namespace pukalo {
 // first shown. Does nothing where the program does not run on X11.
 void SkipTaskbar(QWidget *window);
 
+// True when the program talks to an X server (X11 or XWayland).
+bool OnX11();
+
+// At the end of the program: when Pukalo still owns the clipboard, hands its text to the small
+// pukalo-clipkeep process, so that what the user copied can still be pasted after Pukalo has
+// gone. Waits until the keeper owns the clipboard, but never longer than a quarter second.
+void HandOverClipboard();
+
+// Ends the process at once, after making sure the X server has every request sent so far.
+// Spares the exit Qt's own teardown, which can wait seconds on a clipboard manager.
+[[noreturn]] void ExitNow(int status);
+
 } // namespace pukalo

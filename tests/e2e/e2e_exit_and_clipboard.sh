@@ -38,7 +38,7 @@ check_exit() {
     start_pukalo
     local win
     win=$(wait_window "プカロ！")
-    printf '%s' "$OTHER" | xclip -selection clipboard -i
+    printf '%s' "$OTHER" | xclip -selection clipboard -i >/dev/null 2>&1
     wait_clipboard "$OTHER" || fail "xclip did not take the clipboard"
 
     exit_by "$how" "$win"
