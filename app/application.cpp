@@ -39,6 +39,9 @@ int RunApplication(int &argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pukalo"));
+    // Ties the windows to the installed desktop entry: task bars and Wayland compositors show
+    // its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.pukalo.Pukalo"));
     // The windows close and open one another; only the exit procedure ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

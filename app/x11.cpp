@@ -54,6 +54,21 @@ xcb_window_t ownClipboardWindow(xcb_connection_t *c)
 }
 
 constexpr int kReadyTimeoutMs = 250;
+
+// Beside the program in a build folder; in its libexec folder once installed.
+QString keeperPath()
+{
+    const QString bin = QCoreApplication::applicationDirPath();
+    QStringList candidates{bin + QStringLiteral("/pukalo-clipkeep")};
+#if defined(PUKALO_KEEPER_FROM_BIN)
+    candidates << bin + QStringLiteral("/" PUKALO_KEEPER_FROM_BIN "/pukalo-clipkeep");
+#endif
+    for (const QString &path : candidates) {
+        if (QFileInfo(path).isExecutable())
+            return QFileInfo(path).canonicalFilePath();
+    }
+    return QString();
+}
 } // namespace
 #endif
 
@@ -99,9 +114,8 @@ void HandOverClipboard()
     const xcb_window_t owner = ownClipboardWindow(c);
     if (text.isEmpty() || owner == XCB_NONE)
         return;
-    const QByteArray keeper = QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                                QStringLiteral("/pukalo-clipkeep"));
-    if (!QFileInfo(QFile::decodeName(keeper)).isExecutable())
+    const QByteArray keeper = QFile::encodeName(keeperPath());
+    if (keeper.isEmpty())
         return;
 
     int textPipe[2];

@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Writes pukalo.ico: one 32 x 32 image in the standard 16-colour palette with a transparent
-background (766 bytes). The .ico is checked in; run this only to change the picture."""
+background (766 bytes), and for the desktop's icon theme the same picture as PNGs of 32, 64,
+128 and 256 pixels (each pixel drawn as a square block, so the larger sizes stay crisp) and
+as SVG. The files are checked in; run this only to change the picture."""
 import struct
+import zlib
 from pathlib import Path
 
 # Upper half: the kaomoji "(^^;)" in magenta. '.' is transparent.
@@ -82,7 +85,43 @@ def ico(grid):
                                                       len(image), 22) + image
 
 
-data = ico(draw())
+def png(grid, scale):
+    size = 32 * scale
+    rows = bytearray()
+    for row in grid:
+        line = bytearray([0])  # no filter
+        for c in row:
+            r, g, b = PALETTE[INDEX[c]] if c != '.' else (0, 0, 0)
+            line += bytes((r, g, b, 0 if c == '.' else 255)) * scale
+        rows += bytes(line) * scale
+    def chunk(kind, body):
+        return (struct.pack('>I', len(body)) + kind + body +
+                struct.pack('>I', zlib.crc32(kind + body) & 0xffffffff))
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) +
+            chunk(b'IDAT', zlib.compress(bytes(rows), 9)) + chunk(b'IEND', b''))
+
+
+def svg(grid):
+    rects = []
+    for y, row in enumerate(grid):
+        for x, c in enumerate(row):
+            if c != '.':
+                r, g, b = PALETTE[INDEX[c]]
+                rects.append(f'<rect x="{x}" y="{y}" width="1" height="1" '
+                             f'fill="#{r:02x}{g:02x}{b:02x}"/>')
+    return ('<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 32 32" width="256" '
+            'height="256" shape-rendering="crispEdges">\n' + '\n'.join(rects) + '\n</svg>\n')
+
+
+here = Path(__file__).parent
+grid = draw()
+data = ico(grid)
 assert len(data) == 766, len(data)
-Path(__file__).with_name('pukalo.ico').write_bytes(data)
-print('\n'.join(''.join(r) for r in draw()))
+(here / 'pukalo.ico').write_bytes(data)
+icons = here / 'icons'
+icons.mkdir(exist_ok=True)
+for scale in (1, 2, 4, 8):
+    (icons / f'pukalo-{32 * scale}.png').write_bytes(png(grid, scale))
+(icons / 'pukalo.svg').write_text(svg(grid))
+print('\n'.join(''.join(r) for r in grid))
