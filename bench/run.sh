@@ -1,34 +1,119 @@
 #!/bin/bash
-# Builds Pukalo in Release and measures, on a private Xvfb + openbox display, how long the exit
-# takes: from the exit command (SIGTERM, which runs the same exit procedure as "終了") until the
-# process is gone, with and without handing the clipboard to the keeper, with and without a
-# clipboard manager that never answers. Prints one table of medians over the runs.
+# Builds Pukalo and the benchmark tools in Release and prints one table, measured on a private
+# Xvfb + openbox display:
+#   start-up     process start -> main window mapped and viewable (Showlogo "2"), interleaved
+#                with a bare Qt program of the same widgets (the floor) and, when installed,
+#                gucharmap and KCharSelect (PEERS=1 installs them from Debian's packages);
+#   peak RSS     VmHWM at the moment the main window is mapped, same programs;
+#   switch       Combo1_Click for each of the sixteen categories, lists repainted, in process;
+#   copy         a real click on a kaomoji until another process (xclip) reads it;
+#   exit         exit command -> process gone, with and without the clipboard hand-over, with
+#                and without a clipboard manager that never answers.
+# Medians over RUNS runs (default 10) after warm-up runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
-cmake --build build/bench -j"$(nproc)" --target pukalo pukalo-clipkeep silent_clipboard_manager >/dev/null
+if [[ ${PEERS:-0} == 1 ]]; then
+    ensure_packages gucharmap kcharselect
+fi
+cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DPUKALO_BUILD_BENCH=ON \
+    >/dev/null
+cmake --build build/bench -j"$(nproc)" --target pukalo pukalo-clipkeep silent_clipboard_manager \
+    mapwatch bench_floor bench_category_switch >/dev/null
 
 RUNS=${RUNS:-10}
 WARMUP=2
-export PUKALO=$PWD/build/bench/pukalo
-MANAGER=$PWD/build/bench/tests/silent_clipboard_manager
+B=$PWD/build/bench
+export PUKALO=$B/pukalo
 source tests/e2e/lib.sh
 start_display
 write_settings Showlogo=2
 
-ms() { echo $((($2 - $1) / 1000000)); }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+row() { printf '%-46s %10s %10s %10s %10s\n' "$@"; }
 
-one_exit() { # copy(yes/no) → prints the exit time in ms
+echo "Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo)," \
+    "$(uname -sr), $(sed -n 's/^PRETTY_NAME="\(.*\)"/\1/p' /etc/os-release);" \
+    "Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo '?'); Xvfb + openbox"
+echo "Medians over $RUNS runs after $WARMUP warm-up runs."
+echo
+
+# --- Start-up and peak RSS ------------------------------------------------------------------
+declare -A startup rss
+programs=(pukalo floor)
+command -v gucharmap >/dev/null && programs+=(gucharmap)
+command -v kcharselect >/dev/null && programs+=(kcharselect)
+launch() { # program -> "ms kib pid"
+    case $1 in
+    pukalo) "$B/bench/mapwatch" --title "プカロ！" -- "$B/pukalo" ;;
+    floor) "$B/bench/mapwatch" -- "$B/bench/bench_floor" ;;
+    *) "$B/bench/mapwatch" -- "$1" ;;
+    esac
+}
+for ((i = 0; i < WARMUP + RUNS; i++)); do
+    for p in "${programs[@]}"; do
+        read -r ms kib pid < <(launch "$p")
+        kill "$pid" 2>/dev/null || true
+        sleep 0.3
+        ((i < WARMUP)) && continue
+        startup[$p]+="$ms "
+        rss[$p]+="$kib "
+    done
+done
+floor_ms=$(tr ' ' '\n' <<<"${startup[floor]}" | grep . | median)
+row "start-up: process start -> main window mapped" "median ms" "min ms" "max ms" "x floor"
+for p in "${programs[@]}"; do
+    values=$(tr ' ' '\n' <<<"${startup[$p]}" | grep . | sort -n)
+    m=$(median <<<"$values")
+    row "  $p" "$m" "$(head -n1 <<<"$values")" "$(tail -n1 <<<"$values")" \
+        "$(awk -v a="$m" -v b="$floor_ms" 'BEGIN {printf "%.2f", a / b}')"
+done
+row "peak RSS when the main window is mapped" "median MiB" "" "" ""
+for p in "${programs[@]}"; do
+    kib=$(tr ' ' '\n' <<<"${rss[$p]}" | grep . | median)
+    row "  $p" "$(awk -v k="$kib" 'BEGIN {printf "%.1f", k / 1024}')" "" "" ""
+done
+
+# --- Category switch, in process ------------------------------------------------------------
+read -r _ switch_median switch_worst < <("$B/bench/bench_category_switch" | grep '^ALL')
+row "category switch (16 categories, lists painted)" "median us" "worst us" "" ""
+row "  Combo1_Click" "$switch_median" "$switch_worst" "" ""
+
+# --- Click -> clipboard readable by another process ----------------------------------------
+start_pukalo
+win=$(wait_window "プカロ！")
+click_client "$win" 330 12
+xdotool key --clearmodifiers Down
+click_client "$win" 250 38 # put the right list's first kaomoji ahead of the left one's
+wait_clipboard '(^^ゞ' || fail "no copy"
+copies=()
+for ((i = 0; i < WARMUP + RUNS; i++)); do
+    if ((i % 2 == 0)); then x=30 want='(^^)'; else x=250 want='(^^ゞ'; fi
+    window_geometry "$win"
+    xdotool mousemove $((WX + x)) $((WY + WH - 280 + 38))
+    t0=$(date +%s%N)
+    xdotool mousedown 1 mouseup 1 # "click" would add 100 ms of its own
+    until clipboard_is "$want"; do :; done
+    t1=$(date +%s%N)
+    ((i >= WARMUP)) && copies+=($(((t1 - t0) / 100000)))
+done
+kill -TERM "$PUKALO_PID"
+wait "$PUKALO_PID" || true
+PUKALO_PID=
+copy_median=$(printf '%s\n' "${copies[@]}" | median)
+row "click -> clipboard read by xclip" "median ms" "" "" ""
+row "  real click on a kaomoji" "$(awk -v t="$copy_median" 'BEGIN {printf "%.1f", t / 10}')" "" "" ""
+
+# --- Exit -----------------------------------------------------------------------------------
+one_exit() { # copy(yes/no) -> ms
     start_pukalo
-    local win
-    win=$(wait_window "プカロ！")
+    local w
+    w=$(wait_window "プカロ！")
     if [[ $1 == yes ]]; then
-        click_client "$win" 330 12
+        click_client "$w" 330 12
         xdotool key --clearmodifiers Down
-        click_client "$win" 30 38
+        click_client "$w" 30 38
         wait_clipboard '(^^)' || fail "no copy"
     fi
     sleep 0.2
@@ -39,31 +124,24 @@ one_exit() { # copy(yes/no) → prints the exit time in ms
     t1=$(date +%s%N)
     PUKALO_PID=
     printf 'reset' | xclip -selection clipboard -i >/dev/null 2>&1 # ends any keeper
-    ms "$t0" "$t1"
+    echo $(((t1 - t0) / 1000000))
 }
-
-measure() { # label copy manager
-    local manager_pid=
+measure_exit() { # label copy manager
+    local manager_pid= i times=()
     if [[ $3 == yes ]]; then
-        "$MANAGER" >/dev/null &
+        "$B/tests/silent_clipboard_manager" >/dev/null &
         manager_pid=$!
         sleep 0.2
     fi
-    local i times=()
     for ((i = 0; i < WARMUP; i++)); do one_exit "$2" >/dev/null; done
     for ((i = 0; i < RUNS; i++)); do times+=("$(one_exit "$2")"); done
     [[ -n $manager_pid ]] && kill "$manager_pid"
     local sorted
     sorted=$(printf '%s\n' "${times[@]}" | sort -n)
-    printf '%-44s %8s %6s %6s\n' "$1" "$(median <<<"$sorted")" "$(head -n1 <<<"$sorted")" \
-        "$(tail -n1 <<<"$sorted")"
+    row "  $1" "$(median <<<"$sorted")" "$(head -n1 <<<"$sorted")" "$(tail -n1 <<<"$sorted")" ""
 }
-
-echo "Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo)," \
-    "$(uname -sr); Qt $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo '?')"
-echo "Exit: exit command -> process gone, ms over $RUNS runs (after $WARMUP warm-up runs)"
-printf '%-44s %8s %6s %6s\n' case median min max
-measure "nothing copied, no clipboard manager" no no
-measure "kaomoji handed to the keeper, no manager" yes no
-measure "nothing copied, silent clipboard manager" no yes
-measure "kaomoji handed to the keeper, silent manager" yes yes
+row "exit: exit command -> process gone" "median ms" "min ms" "max ms" ""
+measure_exit "nothing copied, no clipboard manager" no no
+measure_exit "copy handed to the keeper, no manager" yes no
+measure_exit "nothing copied, silent clipboard manager" no yes
+measure_exit "copy handed to the keeper, silent manager" yes yes

@@ -425,7 +425,7 @@ void TestFormMain::exitProcedure_data()
     };
     for (const char *how : {"button", "menu", "close box", "signal"}) {
         for (const auto &v : values)
-            QTest::addRow("%s, Clipclear %s", how, v.tag)
+            QTest::newRow((QByteArray(how) + ", Clipclear " + v.tag).constData())
                 << v.stored << QString::fromLatin1(how) << v.cleared;
     }
 }

@@ -1,0 +1,62 @@
+// Category switch, in process: Combo1_Click for each of the sixteen categories, with the four
+// lists painted before the clock stops. Prints per category the median and the worst time in
+// microseconds over the rounds, after warm-up rounds.
+#include "app/formslot.h"
+#include "app/japanesefont.h"
+#include "app/settingsstore.h"
+#include "catalogue/catalogue.h"
+#include "forms/main/formmain.h"
+#include "app/controls.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace pukalo;
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    InstallJapaneseFontSubstitutes();
+    QApplication::setFont(DesignFont(9));
+    QTemporaryDir settings;
+    SetSettingsDirectoryForTesting(settings.path());
+    FormMain *form = FormSlot<FormMain>::Load();
+    FormSlot<FormMain>::Show();
+    QApplication::processEvents();
+
+    const auto order = CategoriesInDisplayOrder();
+    const int warmup = 5, rounds = 200;
+    std::vector<std::vector<double>> times(order.size());
+    for (int round = 0; round < warmup + rounds; ++round) {
+        for (size_t i = 0; i < order.size(); ++i) {
+            const int index = int(i);
+            QElapsedTimer clock;
+            clock.start();
+            form->Combo1->setCurrentIndex(index);
+            form->Combo1_Click();
+            for (ListBox *list : {form->List1, form->List2, form->List3, form->List4})
+                list->viewport()->repaint();
+            const double us = double(clock.nsecsElapsed()) / 1000.0;
+            if (round >= warmup)
+                times[i].push_back(us);
+        }
+    }
+    std::vector<double> medians, worsts;
+    for (size_t i = 0; i < order.size(); ++i) {
+        auto &t = times[i];
+        std::sort(t.begin(), t.end());
+        medians.push_back(t[t.size() / 2]);
+        worsts.push_back(t.back());
+        std::printf("%s\t%.0f\t%.0f\n", ToQString(order[i]->name).toUtf8().constData(),
+                    t[t.size() / 2], t.back());
+    }
+    std::sort(medians.begin(), medians.end());
+    std::printf("ALL\t%.0f\t%.0f\n", medians[medians.size() / 2],
+                *std::max_element(worsts.begin(), worsts.end()));
+    delete form;
+    return 0;
+}
