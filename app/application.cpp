@@ -37,6 +37,14 @@ bool anyWindowVisible()
 
 int RunApplication(int &argc, char **argv)
 {
+    if (!X11DisplayReachableIfNeeded()) {
+        std::fprintf(
+            stderr,
+            "pukalo: 画面（ディスプレイ）に接続できません。デスクトップの中で起動してください。\n"
+            "pukalo: cannot connect to a display (DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
+            qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData());
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pukalo"));
     // Ties the windows to the installed desktop entry: task bars and Wayland compositors show
@@ -46,6 +54,10 @@ int RunApplication(int &argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     InstallJapaneseFontSubstitutes();
+    if (!JapaneseFontInstalled()) {
+        ReportMissingJapaneseFont();
+        return 2;
+    }
     // What a Japanese desktop gives controls that have no font of their own.
     QApplication::setFont(DesignFont(9));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/main/pukalo.ico")));

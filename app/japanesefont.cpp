@@ -1,6 +1,9 @@
 #include "app/japanesefont.h"
 
+#include <QFontDatabase>
+#include <QMessageBox>
 #include <QStringList>
+#include <cstdio>
 
 namespace pukalo {
 
@@ -30,6 +33,22 @@ QFont DesignFont(double points, bool bold, bool italic)
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+bool JapaneseFontInstalled()
+{
+    return !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
+}
+
+void ReportMissingJapaneseFont()
+{
+    const QString text = QStringLiteral(
+        "No Japanese font is installed, so Pukalo cannot show its kaomoji and captions.\n"
+        "Install one, for example: sudo apt-get install fonts-ipafont-gothic\n\n"
+        "日本語フォントがインストールされていないため、プカロを表示できません。");
+    std::fprintf(stderr, "pukalo: %s\n", qUtf8Printable(text));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Pukalo"), text, QMessageBox::Ok);
+    box.exec();
 }
 
 } // namespace pukalo

@@ -16,4 +16,10 @@ void InstallJapaneseFontSubstitutes();
 
 QFont DesignFont(double points, bool bold = false, bool italic = false);
 
+// Whether any installed font can show Japanese; without one every kaomoji and caption would be
+// a row of missing-glyph boxes.
+bool JapaneseFontInstalled();
+// Says so on standard error and in a window (in English too, since Japanese cannot be shown).
+void ReportMissingJapaneseFont();
+
 } // namespace pukalo

@@ -81,6 +81,27 @@ bool OnX11()
 #endif
 }
 
+bool X11DisplayReachableIfNeeded()
+{
+#if defined(PUKALO_HAVE_XCB)
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    // A platform named outright, other than X11, is Qt's business; so is a Wayland session
+    // when none is named (Qt then prefers Wayland and falls back to X11 itself).
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        return true;
+    if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(c) == 0;
+    xcb_disconnect(c);
+    return reachable;
+#else
+    return true;
+#endif
+}
+
 void SkipTaskbar(QWidget *window)
 {
 #if defined(PUKALO_HAVE_XCB)

@@ -11,6 +11,10 @@ void SkipTaskbar(QWidget *window);
 // True when the program talks to an X server (X11 or XWayland).
 bool OnX11();
 
+// Before the toolkit starts: false when Qt would have to run on X11 and no X server answers at
+// $DISPLAY. Qt aborts in that case; the program says so and ends instead.
+bool X11DisplayReachableIfNeeded();
+
 // At the end of the program: when Pukalo still owns the clipboard, hands its text to the small
 // pukalo-clipkeep process, so that what the user copied can still be pasted after Pukalo has
 // gone. Waits until the keeper owns the clipboard, but never longer than a quarter second.

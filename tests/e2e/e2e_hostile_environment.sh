@@ -1,0 +1,75 @@
+#!/bin/bash
+# A hostile environment never hangs the program or dumps core: no display, a display that is
+# not there, no Japanese font, a settings location that cannot be written. Each either works
+# normally or says clearly what is wrong and ends with a non-zero status.
+source "$(dirname "$0")/lib.sh"
+
+# Runs pukalo with the given environment changes, bounded in time; sets RC and ERR.
+run_bounded() {
+    set +e
+    env "$@" timeout 20 "$PUKALO" >"$E2E_TMP/out" 2>"$E2E_TMP/err" </dev/null
+    RC=$?
+    set -e
+    ERR=$(cat "$E2E_TMP/err")
+    ((RC != 124)) || fail "$*: hung"
+    ((RC < 128)) || fail "$*: died of signal $((RC - 128))"
+}
+
+run_bounded -u DISPLAY -u WAYLAND_DISPLAY
+((RC == 2)) && [[ $ERR == *"cannot connect to a display"* ]] || fail "no display: rc $RC, [$ERR]"
+run_bounded -u WAYLAND_DISPLAY DISPLAY=:77
+((RC == 2)) && [[ $ERR == *"DISPLAY=:77"* ]] || fail "display not there: rc $RC, [$ERR]"
+echo "ok: no display, or one that is not there: a message and status 2"
+
+start_display
+
+# --- No Japanese font: fontconfig sees only DejaVu -------------------------------------------
+cat >"$E2E_TMP/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts/truetype/dejavu</dir>
+  <cachedir>$E2E_TMP/fontcache</cachedir>
+</fontconfig>
+CONF
+FONTCONFIG_FILE=$E2E_TMP/fonts.conf "$PUKALO" >"$E2E_TMP/out" 2>"$E2E_TMP/err" </dev/null &
+PUKALO_PID=$!
+wait_window "Pukalo" 200 >/dev/null
+xdotool key --clearmodifiers Return
+set +e
+wait "$PUKALO_PID"
+RC=$?
+set -e
+PUKALO_PID=
+((RC == 2)) || fail "no Japanese font: status $RC"
+grep -q 'No Japanese font' "$E2E_TMP/err" || fail "no Japanese font: nothing on standard error"
+echo "ok: no Japanese font: a window, a message and status 2"
+
+# --- Settings that cannot be written: the program works and says so on a write ---------------
+check_unwritable() { # description, then environment changes
+    local what=$1
+    shift
+    env "$@" "$PUKALO" >"$E2E_TMP/pukalo.out" 2>"$E2E_TMP/pukalo.err" </dev/null &
+    PUKALO_PID=$!
+    local win
+    win=$(wait_window "プカロ！" 150) # no settings readable: the splash comes first
+    click_client "$win" 330 12
+    xdotool key --clearmodifiers Down
+    click_client "$win" 30 38
+    wait_clipboard '(^^)' || fail "$what: no copy"
+    xdotool key --clearmodifiers alt+k
+    sleep 0.3
+    xdotool key --clearmodifiers m
+    wait_for 50 sh -c "[ \$(xdotool search --all --onlyvisible --pid $PUKALO_PID --name '^プカロ！\$' | wc -l) -eq 2 ]" ||
+        fail "$what: no message about the failed write"
+    xdotool key --clearmodifiers Return
+    sleep 0.3
+    kill -0 "$PUKALO_PID" || fail "$what: the program ended"
+    kill -TERM "$PUKALO_PID"
+    wait_exit
+    echo "ok: $what: runs, copies, reports the failed write"
+}
+touch "$E2E_TMP/a-file"
+check_unwritable "XDG_CONFIG_HOME is a file" "XDG_CONFIG_HOME=$E2E_TMP/a-file"
+[[ ! -s $E2E_TMP/a-file ]] || fail "the file XDG_CONFIG_HOME points at was written"
+check_unwritable "HOME cannot be written" -u XDG_CONFIG_HOME HOME=/proc/no-such-home
