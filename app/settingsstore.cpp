@@ -1,5 +1,9 @@
 #include "app/settingsstore.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -23,6 +27,21 @@ QString configDirectory()
     if (!testDirectory().isEmpty())
         return testDirectory();
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+// A write killed half-way (SIGKILL, power loss) leaves its temporary file beside the settings
+// file; the settings themselves are whole, but the leftovers would pile up. Anything of that
+// shape older than a minute belongs to no write still running, in this or another instance.
+void removeStaleTemporaryFiles(const QString &filePath)
+{
+    const QFileInfo settings(filePath);
+    const QRegularExpression temporary(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
+                                           .arg(QRegularExpression::escape(settings.fileName())));
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList entries = settings.dir().entryInfoList(QDir::Files | QDir::Hidden);
+    for (const QFileInfo &entry : entries) {
+        if (temporary.match(entry.fileName()).hasMatch() && entry.lastModified().toUTC() < stale)
+            QFile::remove(entry.filePath());
+    }
 }
 } // namespace
 
@@ -62,7 +81,9 @@ bool SaveSetting(const QString &app, const QString &section, const QString &key,
 {
     if (saveObserver())
         saveObserver()(key, value);
-    QSettings store(SettingsFilePath(app), QSettings::IniFormat);
+    const QString path = SettingsFilePath(app);
+    removeStaleTemporaryFiles(path);
+    QSettings store(path, QSettings::IniFormat);
     store.setValue(section + u'/' + key, value);
     // QSettings writes through a temporary file and renames it into place, so a failed or
     // interrupted write leaves the old file whole.
