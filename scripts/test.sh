@@ -8,5 +8,31 @@ source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
-cd build/test
-ctest --output-on-failure
+(cd build/test && ctest --output-on-failure)
+
+# Once more with AddressSanitizer and UndefinedBehaviorSanitizer (leak checking on), every test
+# included. A report from any process, a test's or the program's started by one, fails the run.
+if [[ ${SKIP_SANITIZERS:-0} == 1 ]]; then
+    echo "Sanitizer run skipped (SKIP_SANITIZERS=1)"
+    exit 0
+fi
+flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+    -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" >/dev/null
+cmake --build build/asan -j"$(nproc)"
+reports=$(mktemp -d /tmp/pukalo-sanitizers.XXXXXX)
+chmod 1777 "$reports" # programs the tests run as another user write here too
+export ASAN_OPTIONS="detect_leaks=1:log_path=$reports/asan:halt_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:log_path=$reports/ubsan:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
+status=0
+(cd build/asan && ctest --output-on-failure) || status=$?
+if compgen -G "$reports/*" >/dev/null; then
+    echo "Sanitizer reports:"
+    cat "$reports"/*
+    status=1
+else
+    echo "Sanitizers: no reports."
+fi
+rm -rf "$reports"
+exit $status
