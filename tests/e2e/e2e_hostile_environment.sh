@@ -73,3 +73,33 @@ touch "$E2E_TMP/a-file"
 check_unwritable "XDG_CONFIG_HOME is a file" "XDG_CONFIG_HOME=$E2E_TMP/a-file"
 [[ ! -s $E2E_TMP/a-file ]] || fail "the file XDG_CONFIG_HOME points at was written"
 check_unwritable "HOME cannot be written" -u XDG_CONFIG_HOME HOME=/proc/no-such-home
+
+# --- Damaged settings files, with the real program ------------------------------------------
+folder=$XDG_CONFIG_HOME/Pukalo
+hostile_file() { # name -> lays the file out
+    rm -rf "$folder"
+    mkdir -p "$folder"
+    case $1 in
+    bom) printf '\xef\xbb\xbf[Settings]\nShowlogo=2\nFacechack=1\n' >"$SETTINGS_FILE" ;;
+    junk) head -c 1048576 /dev/urandom >"$SETTINGS_FILE" ;;
+    folder) mkdir "$SETTINGS_FILE" ;;
+    dangling) ln -s "$folder/missing" "$SETTINGS_FILE" ;;
+    bad-utf8) printf '[Settings]\nShowlogo=\xc3\x28\nClipclear=\xff\nFacechack=\xed\xa0\x80\n' >"$SETTINGS_FILE" ;;
+    out-of-range) printf '[Settings]\nShowlogo=40000\nClipclear=-1\nFacechack=1.0\n' >"$SETTINGS_FILE" ;;
+    esac
+}
+fingerprint() { find "$folder" -exec ls -ld --time-style=+ {} \; | awk '{print $1, $NF}'; md5sum "$SETTINGS_FILE" 2>/dev/null || true; }
+for name in bom junk folder dangling bad-utf8 out-of-range; do
+    hostile_file "$name"
+    before=$(fingerprint)
+    start_pukalo
+    win=$(wait_window "プカロ！" 150)
+    click_client "$win" 330 12
+    xdotool key --clearmodifiers Down
+    click_client "$win" 30 38
+    wait_clipboard '(^^)' || fail "$name: no copy"
+    kill -TERM "$PUKALO_PID"
+    wait_exit
+    [[ $(fingerprint) == "$before" ]] || fail "$name: the settings changed"
+    echo "ok: settings file '$name': starts, copies, left as it was"
+done
