@@ -26,9 +26,12 @@ random_settings() {
 MAIN=
 restart() {
     if [[ -n $PUKALO_PID ]]; then
-        wait "$PUKALO_PID" 2>/dev/null
-        local status=$?
+        local status=0
+        wait "$PUKALO_PID" 2>/dev/null || status=$?
+        # 127: the shell had already collected it and kept no status; nothing to judge by.
+        ((status == 127)) && status=0
         ((status < 128)) || fail "pukalo died of signal $((status - 128))"
+        ((status == 0)) || fail "pukalo ended with status $status: $(tail -n 5 "$E2E_TMP/pukalo.err")"
     fi
     random_settings
     start_pukalo
@@ -55,8 +58,11 @@ refresh_windows() {
     local w
     for w in $(windows); do
         window_geometry "$w" 2>/dev/null || continue
-        ((WW > 2 && WH > 2)) && GEOMETRIES+=("$WX $WY $WW $WH")
+        if ((WW > 2 && WH > 2)); then
+            GEOMETRIES+=("$WX $WY $WW $WH")
+        fi
     done
+    return 0
 }
 one_event() {
     local r=$((RANDOM % 1000)) x y w h
@@ -82,8 +88,13 @@ restart
 refresh_windows
 deadline=$((SECONDS + 480))
 for ((event = 1; event <= EVENTS && SECONDS < deadline; event++)); do
-    alive || { restart && refresh_windows; }
-    ((event % 5 == 0)) && refresh_windows
+    if ! alive; then
+        restart
+        refresh_windows
+    fi
+    if ((event % 5 == 0)); then
+        refresh_windows
+    fi
     one_event
     ((event % 50 == 0)) || continue
     alive || continue
