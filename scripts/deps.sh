@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-ipafont-gothic fontconfig)
 X_PACKAGES=(xvfb openbox xdotool x11-utils)
-TEST_PACKAGES=("${X_PACKAGES[@]}" xclip wmctrl desktop-file-utils appstream dpkg-dev)
+TEST_PACKAGES=("${X_PACKAGES[@]}" xclip wmctrl desktop-file-utils appstream dpkg-dev imagemagick)
 SCREENSHOT_PACKAGES=("${X_PACKAGES[@]}" imagemagick)
 
 ensure_packages() {

@@ -2,8 +2,8 @@
 # 5,000 random real input events (clicks in the program's windows, Tab, arrows, Home/End,
 # Enter, Space, Esc, Alt access keys, close boxes) with random stored options. The program
 # never crashes, its event loop always answers within a second, and whenever no window of it
-# but the main one is open, the stored Facechack and the window manager's always-on-top state
-# agree. When the input ends the program (終了, its close box), it is started again.
+# but the main one is open, the check mark of "常に手前に表示", the stored Facechack and the
+# window manager's always-on-top state agree. When the input ends the program (終了, its close box), it is started again.
 source "$(dirname "$0")/lib.sh"
 : "${WMPING:?set WMPING}"
 
@@ -47,6 +47,31 @@ stored_on() { # Facechack as the program reads it: on exactly when it is the num
     [[ $v =~ ^\+?0*1$ ]]
 }
 above() { [[ $(xprop -id "$MAIN" _NET_WM_STATE 2>/dev/null) == *_NET_WM_STATE_ABOVE* ]]; }
+# The check mark of "常に手前に表示(&M)" as drawn: opens the menu, looks at the third item's
+# indicator (a black tick when checked, nothing dark otherwise), closes the menu again.
+# Prints yes, no, or nothing when the menu did not open.
+check_mark() {
+    xdotool windowactivate --sync "$MAIN" 2>/dev/null || true
+    xdotool key --clearmodifiers alt+k
+    local popup= w i
+    for ((i = 0; i < 30; i++)); do
+        for w in $(windows); do
+            if [[ $w != "$MAIN" ]]; then
+                popup=$w
+            fi
+        done
+        [[ -n $popup ]] && break
+        sleep 0.05
+    done
+    [[ -n $popup ]] || return 0
+    sleep 0.1 # painted
+    local dark
+    dark=$(import -window "$popup" -crop 24x20+0+44 txt:- 2>/dev/null |
+        awk -F'[(),]' 'NR > 1 && $3 + 0 < 80 {n++} END {print n + 0}')
+    xdotool key --clearmodifiers Escape
+    wait_for 20 sh -c "[ \$(xdotool search --all --onlyvisible --pid $PUKALO_PID | wc -l) -le 1 ]" || true
+    ((dark > 5)) && echo yes || echo no
+}
 
 KEYS=(Tab shift+Tab Up Down Left Right Home End Prior Next Return space Escape
     alt+k alt+h v s m c e h)
@@ -83,6 +108,7 @@ one_event() {
 
 restarts=-1
 checks=0
+marks=0
 PUKALO_PID=
 restart
 refresh_windows
@@ -103,9 +129,16 @@ for ((event = 1; event <= EVENTS && SECONDS < deadline; event++)); do
     if [[ $(windows | wc -l) -eq 1 ]] && alive; then
         if stored_on; then
             wait_for 10 above || fail "event $event: Facechack on, window not on top"
+            want=yes
         else
             wait_for 10 sh -c "! xprop -id $MAIN _NET_WM_STATE | grep -q ABOVE" ||
                 fail "event $event: Facechack off, window on top"
+            want=no
+        fi
+        mark=$(check_mark)
+        if [[ -n $mark ]]; then
+            [[ $mark == "$want" ]] || fail "event $event: check mark $mark, Facechack on: $want"
+            marks=$((marks + 1))
         fi
         checks=$((checks + 1))
     fi
@@ -115,4 +148,5 @@ if alive; then
     kill -TERM "$PUKALO_PID"
     wait_exit
 fi
-echo "ok: $((event - 1)) random events, $restarts restarts, $checks agreement checks, no crash"
+echo "ok: $((event - 1)) random events, $restarts restarts, $checks agreement checks" \
+    "($marks of them with the check mark read off the menu), no crash"
