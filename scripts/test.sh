@@ -8,13 +8,23 @@ source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
-(cd build/test && ctest --output-on-failure)
+summary=$(mktemp)
+trap 'rm -f "$summary"' EXIT
+# Counts what one ctest run reports, for the closing line.
+count() {
+    sed -n 's/.* \([0-9]*\) tests failed out of \([0-9]*\).*/\1 \2/p' "$summary" | tail -n1
+}
+(cd build/test && ctest --output-on-failure) | tee "$summary"
+read -r failed total < <(count)
+passed=$((total - failed))
 
 # Once more with AddressSanitizer and UndefinedBehaviorSanitizer (leak checking on), every test
 # included. A report from any process, a test's or the program's started by one, fails the run.
 if [[ ${SKIP_SANITIZERS:-0} == 1 ]]; then
     echo "Sanitizer run skipped (SKIP_SANITIZERS=1)"
-    exit 0
+    echo "tests: $passed passed, $failed failed"
+    ((failed == 0))
+    exit
 fi
 flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
@@ -26,7 +36,11 @@ export ASAN_OPTIONS="detect_leaks=1:log_path=$reports/asan:halt_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:log_path=$reports/ubsan:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 status=0
-(cd build/asan && ctest --output-on-failure) || status=$?
+(cd build/asan && ctest --output-on-failure) | tee "$summary" || status=$?
+read -r asan_failed asan_total < <(count)
+passed=$((passed + asan_total - asan_failed))
+failed=$((failed + asan_failed))
+((failed == 0)) || status=1
 if compgen -G "$reports/*" >/dev/null; then
     echo "Sanitizer reports:"
     cat "$reports"/*
@@ -35,4 +49,5 @@ else
     echo "Sanitizers: no reports."
 fi
 rm -rf "$reports"
+echo "tests: $passed passed, $failed failed"
 exit $status
