@@ -158,16 +158,16 @@ void TestDesign::controls()
 {
     QFETCH(QString, name);
 
-    const Window spec = window(name);
+    const Window definition = window(name);
     std::unique_ptr<QWidget> owned;
-    QWidget *form = spec.make();
+    QWidget *form = definition.make();
     if (name != QStringLiteral("FormMain"))
         owned.reset(form);
     form->show();
     QWidget *client = clientArea(form);
 
     std::vector<const Control *> byTab;
-    for (const Control &c : spec.design) {
+    for (const Control &c : definition.design) {
         const QString control = QLatin1StringView(c.name);
         QWidget *w = client->findChild<QWidget *>(control, Qt::FindDirectChildrenOnly);
         QVERIFY2(w, c.name);
