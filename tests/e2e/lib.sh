@@ -49,12 +49,18 @@ start_display() {
     PIDS_TO_KILL+=($!)
     wait_for 100 test -s "$fifo" || fail "Xvfb did not start"
     export DISPLAY=:$(head -n1 "$fifo")
-    openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
-    PIDS_TO_KILL+=($!)
-    wait_for 100 xprop -root _NET_SUPPORTING_WM_CHECK ||
-        fail "openbox did not start"
-    wait_for 50 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "openbox did not start"
+    # The window manager, given time on a loaded machine, and started again once should it fail.
+    local attempt
+    for attempt in 1 2; do
+        openbox --sm-disable >>"$E2E_TMP/openbox.log" 2>&1 &
+        local wm=$!
+        PIDS_TO_KILL+=($wm)
+        if wait_for 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
+            return 0
+        fi
+        kill "$wm" 2>/dev/null || true
+    done
+    fail "openbox did not start: $(tail -n 5 "$E2E_TMP/openbox.log")"
 }
 
 write_settings() {
