@@ -108,20 +108,7 @@ done
 hostile_file out-of-range
 chmod 000 "$SETTINGS_FILE"
 before=$(fingerprint)
-runner=()
-bin=$PUKALO
-if [[ $(id -u) -eq 0 ]]; then
-    # Permissions do not hold root back; run the program as an ordinary user instead.
-    bin=$E2E_TMP/pukalo
-    cp "$PUKALO" "$bin"
-    chmod 755 "$bin" "$E2E_TMP" "$XDG_CONFIG_HOME" "$folder"
-    runtime=$E2E_TMP/runtime-nobody
-    mkdir -m 700 "$runtime" && chown nobody "$runtime"
-    runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups
-        env "XDG_RUNTIME_DIR=$runtime" "HOME=$E2E_TMP")
-fi
-"${runner[@]}" "$bin" >"$E2E_TMP/pukalo.out" 2>"$E2E_TMP/pukalo.err" </dev/null &
-PUKALO_PID=$!
+start_pukalo_unprivileged
 win=$(wait_window "プカロ！" 150) # unreadable: Showlogo counts as not stored, the splash first
 click_client "$win" 330 12
 xdotool key --clearmodifiers Down

@@ -106,23 +106,8 @@ echo "ok: settings dialog applies always-on-top at once"
 # --- A settings folder that cannot be written: a message, no crash, the choice still holds --
 write_settings Showlogo=2 Facechack=2
 before=$(cat "$SETTINGS_FILE")
-runner=()
-if [[ $(id -u) -eq 0 ]]; then
-    # Permissions do not hold root back; run the program as an ordinary user instead.
-    bin=$E2E_TMP/pukalo
-    cp "$PUKALO" "$bin"
-    chmod 755 "$bin" "$E2E_TMP" "$XDG_CONFIG_HOME"
-    chmod 644 "$SETTINGS_FILE"
-    runtime=$E2E_TMP/runtime-nobody
-    mkdir -m 700 "$runtime" && chown nobody "$runtime"
-    runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups
-        env "XDG_RUNTIME_DIR=$runtime" "HOME=$E2E_TMP")
-else
-    bin=$PUKALO
-fi
 chmod 555 "$(dirname "$SETTINGS_FILE")"
-"${runner[@]}" "$bin" >"$E2E_TMP/pukalo.out" 2>"$E2E_TMP/pukalo.err" &
-PUKALO_PID=$!
+start_pukalo_unprivileged
 win=$(wait_window "プカロ！")
 toggle_on_top
 wait_for 50 sh -c "xdotool search --all --onlyvisible --pid $PUKALO_PID --name '^プカロ！$' |

@@ -77,6 +77,25 @@ start_pukalo() {
     PUKALO_PID=$!
 }
 
+# Starts the program so that file permissions hold for it: as root (which they do not hold
+# back) it runs as the ordinary user nobody, from a copy it may execute, with the private
+# folders opened to it; otherwise as it is.
+start_pukalo_unprivileged() {
+    if [[ $(id -u) -ne 0 ]]; then
+        start_pukalo
+        return
+    fi
+    local bin=$E2E_TMP/pukalo runtime=$E2E_TMP/runtime-nobody
+    cp "$PUKALO" "$bin"
+    chmod 755 "$bin" "$E2E_TMP" "$XDG_CONFIG_HOME"
+    [[ -d $XDG_CONFIG_HOME/Pukalo ]] && chmod o+rx "$XDG_CONFIG_HOME/Pukalo"
+    [[ -d $runtime ]] || { mkdir -m 700 "$runtime" && chown nobody "$runtime"; }
+    setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        env "XDG_RUNTIME_DIR=$runtime" "HOME=$E2E_TMP" "$bin" \
+        >"$E2E_TMP/pukalo.out" 2>"$E2E_TMP/pukalo.err" </dev/null &
+    PUKALO_PID=$!
+}
+
 # The X window of a top-level window of the program with exactly this title.
 find_window() {
     xdotool search --all --onlyvisible --pid "$PUKALO_PID" --name "^$1\$" 2>/dev/null | head -n1
