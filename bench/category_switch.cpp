@@ -1,4 +1,4 @@
-// Category switch, in process: Combo1_Click for each of the sixteen categories, with the four
+// Category switch, in process: a choice in Combo1 for each of the sixteen categories, with the four
 // lists painted before the clock stops. Prints per category the median and the worst time in
 // microseconds over the rounds, after warm-up rounds.
 #include "app/formslot.h"
@@ -28,6 +28,10 @@ int main(int argc, char **argv)
     FormSlot<FormMain>::Show();
     QApplication::processEvents();
 
+    auto *combo = form->findChild<ComboBox *>(QStringLiteral("Combo1"));
+    QList<ListBox *> lists;
+    for (const char *name : {"List1", "List2", "List3", "List4"})
+        lists << form->findChild<ListBox *>(QLatin1StringView(name));
     const auto order = CategoriesInDisplayOrder();
     const int warmup = 5, rounds = 200;
     std::vector<std::vector<double>> times(order.size());
@@ -36,9 +40,9 @@ int main(int argc, char **argv)
             const int index = int(i);
             QElapsedTimer clock;
             clock.start();
-            form->Combo1->setCurrentIndex(index);
-            form->Combo1_Click();
-            for (ListBox *list : {form->List1, form->List2, form->List3, form->List4})
+            combo->setCurrentIndex(index);
+            emit combo->activated(index);
+            for (ListBox *list : lists)
                 list->viewport()->repaint();
             const double us = double(clock.nsecsElapsed()) / 1000.0;
             if (round >= warmup)

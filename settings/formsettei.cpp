@@ -49,11 +49,6 @@ bool checked(const QCheckBox *box)
 
 } // namespace
 
-std::span<const Control> FormSettei::Design()
-{
-    return kControls;
-}
-
 FormSettei::FormSettei()
     : ModalForm(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -101,13 +96,13 @@ void FormSettei::CommandOK_Click()
         saved = Options::Write(Options::Key::Facechack, true) && saved;
         SetTopmost(main, 1);
         if (main)
-            main->mnuTemae->setChecked(true);
+            main->SetAlwaysOnTopMark(true);
     } else {
         saved = Options::Write(Options::Key::Facechack, false) && saved;
         // The settings command already took the main window out of the band.
         SetTopmost(main, 2);
         if (main)
-            main->mnuTemae->setChecked(false);
+            main->SetAlwaysOnTopMark(false);
     }
     if (!saved)
         Options::ReportWriteFailure();

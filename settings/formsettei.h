@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/formdesign.h"
 
 #include "app/modalform.h"
 
@@ -16,11 +15,14 @@ class FormSettei : public ModalForm
 {
     Q_OBJECT
 public:
-    // The window as designed, control by control.
-    static std::span<const design::Control> Design();
     FormSettei();
 
     void Form_Load();
+
+protected:
+    void Form_Unload(qint16 &Cancel) override;
+
+private:
     void CommandOK_Click();
     void CommandCancel_Click();
 
@@ -30,9 +32,6 @@ public:
     QCheckBox *CheckLogo = nullptr;
     QCheckBox *CheckClipKaknin = nullptr;
     QCheckBox *CheckLock = nullptr;
-
-protected:
-    void Form_Unload(qint16 &Cancel) override;
 };
 
 } // namespace pukalo

@@ -80,11 +80,6 @@ const Control kControls[] = {
 
 } // namespace
 
-std::span<const Control> FormHelp::Design()
-{
-    return kControls;
-}
-
 FormHelp::FormHelp()
     : ModalForm(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                 Qt::WindowCloseButtonHint)

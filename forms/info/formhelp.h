@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/formdesign.h"
 
 #include "app/modalform.h"
 
@@ -15,21 +14,19 @@ class FormHelp : public ModalForm
 {
     Q_OBJECT
 public:
-    // The window as designed, control by control.
-    static std::span<const design::Control> Design();
     FormHelp();
 
-    void Command1_Click();
+protected:
+    void Form_Unload(qint16 &Cancel) override;
 
+private:
+    void Command1_Click();
     // The help text as written: 45 lines, each ended by CR LF.
     static QString HelpText();
 
     QPushButton *Command1 = nullptr;
     QPlainTextEdit *Text1 = nullptr;
     QLabel *Label17 = nullptr;
-
-protected:
-    void Form_Unload(qint16 &Cancel) override;
 };
 
 } // namespace pukalo

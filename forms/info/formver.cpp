@@ -45,11 +45,6 @@ const Control kControls[] = {
 
 } // namespace
 
-std::span<const Control> FormVer::Design()
-{
-    return kControls;
-}
-
 FormVer::FormVer()
     : ModalForm(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/formdesign.h"
 
 #include "app/modalform.h"
 
@@ -14,11 +13,14 @@ class FormVer : public ModalForm
 {
     Q_OBJECT
 public:
-    // The window as designed, control by control.
-    static std::span<const design::Control> Design();
     FormVer();
 
     void Form_Load();
+
+protected:
+    void Form_Unload(qint16 &Cancel) override;
+
+private:
     void Command1_Click();
 
     QLabel *Picture1 = nullptr;
@@ -27,9 +29,6 @@ public:
     QLabel *Label3 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label1 = nullptr;
-
-protected:
-    void Form_Unload(qint16 &Cancel) override;
 };
 
 } // namespace pukalo

@@ -25,11 +25,6 @@ const Control kControls[] = {
 constexpr int kTimerInterval = 1000; // ms
 } // namespace
 
-std::span<const Control> FormLogo::Design()
-{
-    return kControls;
-}
-
 FormLogo::FormLogo()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       m_logo(QStringLiteral(":/logo/logo.jpg"))

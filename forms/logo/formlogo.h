@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/formdesign.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -16,23 +15,19 @@ class FormLogo : public QWidget
 {
     Q_OBJECT
 public:
-    // The window as designed, control by control.
-    static std::span<const design::Control> Design();
     FormLogo();
-
     void Form_Load();
-    void Timer1_Timer();
-
-    QTimer *Timer1 = nullptr;
-    QLabel *Label1 = nullptr;
-    qint16 TimerCount = 0;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void Timer1_Timer();
     void ShowMainForm();
 
+    QTimer *Timer1 = nullptr;
+    QLabel *Label1 = nullptr;
+    qint16 TimerCount = 0;
     QPixmap m_logo;
 };
 

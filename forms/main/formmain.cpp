@@ -194,6 +194,11 @@ void FormMain::Command4_Click()
     mnuGohelp_Click();
 }
 
+void FormMain::SetAlwaysOnTopMark(bool on)
+{
+    mnuTemae->setChecked(on);
+}
+
 void FormMain::mnuTemae_Click()
 {
     // Check mark, band, stored option, in that order; the option is rewritten on every toggle.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/formdesign.h"
 
 #include "catalogue/catalogue.h"
 
@@ -26,12 +25,30 @@ class FormMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    // The window as designed, control by control.
-    static std::span<const design::Control> Design();
     FormMain();
 
     void Form_Load();
 
+    // Why a close request came, as the exit procedure is told of it.
+    enum UnloadMode : qint16
+    {
+        FormControlMenu = 0, // close box, Alt+F4, the window manager
+        FormCode = 1,
+        AppWindows = 2,     // the desktop session ends
+        AppTaskManager = 3, // a termination signal
+    };
+    // Runs the close request path exactly as the close box does.
+    void RequestClose(UnloadMode mode);
+    // The exit procedure behind Command2_Click: empties the clipboard when Clipclear is on,
+    // then ends the program.
+    static void ExitProcedure();
+    // The check mark of 常に手前に表示, for the settings dialog's OK.
+    void SetAlwaysOnTopMark(bool on);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
     // Category choice and copy on click
     void Combo1_Click();
     void List1_Click();
@@ -39,9 +56,6 @@ public:
 
     // Exit and clipboard commands
     void Command2_Click();
-    // The exit procedure behind Command2_Click: empties the clipboard when Clipclear is on,
-    // then ends the program.
-    static void ExitProcedure();
     void mnuEnd_Click();
     void mnuClipCliar_Click();
     void Form_QueryUnload(qint16 &Cancel, qint16 UnloadMode);
@@ -55,16 +69,9 @@ public:
     void Command4_Click();
     void mnuTemae_Click();
 
-    // Why a close request came, as the exit procedure is told of it.
-    enum UnloadMode : qint16
-    {
-        FormControlMenu = 0, // close box, Alt+F4, the window manager
-        FormCode = 1,
-        AppWindows = 2,     // the desktop session ends
-        AppTaskManager = 3, // a termination signal
-    };
-    // Runs the close request path exactly as the close box does.
-    void RequestClose(UnloadMode mode);
+    void buildDesign(); // formmain_design.cpp
+    void connectHandlers();
+    void copyChosenKaomoji(ListBox *list);
 
     qint16 LoadedCategory = 0;
 
@@ -89,14 +96,6 @@ public:
     QAction *mnuEnd = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuGohelp = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    void buildDesign(); // formmain_design.cpp
-    void connectHandlers();
-    void copyChosenKaomoji(ListBox *list);
 };
 
 } // namespace pukalo

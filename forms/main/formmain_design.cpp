@@ -71,11 +71,6 @@ const MenuEntry kMenus[] = {
 
 } // namespace
 
-std::span<const Control> FormMain::Design()
-{
-    return kControls;
-}
-
 void FormMain::buildDesign()
 {
     setObjectName(QStringLiteral("FormMain"));
