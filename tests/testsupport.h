@@ -1,63 +1,127 @@
+// What the widget tests share: controls found by name, a private settings file, and recorders
+// for the end of the program and for the always-on-top protocol.
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "app/runtime.h"
+#include "app/settingsstore.h"
+#include "forms/main/topmost.h"
+#include "settings/options.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
-#include <functional>
-#include <utility>
-#include <vector>
 
 namespace pukalo::test {
 
-// Points the settings store at a fresh folder for the lifetime of the object, so tests never
-// read or write the user's settings, and lets a test lay out or read the file by hand.
+// A control of a window by its object name. Aborts the run when it is missing: every later
+// check would be meaningless.
+template <typename T = QObject>
+T *child(const QObject *root, const QString &name)
+{
+    for (T *o : root->findChildren<T *>(name))
+        return o;
+    qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+}
+
+// Points the settings store at a fresh folder for the lifetime of the object.
 class ScratchSettings
 {
 public:
-    ScratchSettings();
-    ~ScratchSettings();
+    ScratchSettings() { SetSettingsDirectoryForTesting(m_dir.path()); }
+    ~ScratchSettings() { SetSettingsDirectoryForTesting(QString()); }
+    QString filePath() const { return SettingsFilePath(QStringLiteral("Pukalo")); }
 
-    // Writes [Settings] with exactly these key=value lines (values as raw text).
-    void write(const std::vector<std::pair<QString, QString>> &entries);
-    QString value(const QString &key) const; // null when the key is not stored
-    QString filePath() const;
-    // Puts a plain file where the settings folder belongs, so that no write can succeed.
-    void blockWrites();
+    // Writes [Settings] with these key=value lines; a null value leaves the key out.
+    void write(const std::vector<std::pair<QString, QString>> &entries)
+    {
+        QDir().mkpath(m_dir.path() + "/Pukalo");
+        QFile file(filePath());
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            qFatal("cannot write the scratch settings file");
+        file.write("[Settings]\n");
+        for (const auto &[key, value] : entries) {
+            if (!value.isNull())
+                file.write((key + '=' + value + '\n').toUtf8());
+        }
+        // QSettings re-reads a file only when its size or time stamp changed.
+        static int stamp = 0;
+        file.setFileTime(QDateTime::currentDateTime().addSecs(++stamp), QFile::FileModificationTime);
+    }
+    QByteArray bytes() const
+    {
+        QFile file(filePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // A plain file where the settings folder belongs: no write can succeed.
+    void blockWrites()
+    {
+        QDir(m_dir.path() + "/Pukalo").removeRecursively();
+        QFile(m_dir.path() + "/Pukalo").open(QIODevice::WriteOnly);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
 
-// Counts End and run-time error reports instead of ending the test process.
+// Counts the ends of the program and run-time error reports instead of ending the test.
 struct EndRecorder
 {
-    EndRecorder();
-    ~EndRecorder();
+    EndRecorder()
+    {
+        ResetEndForTesting();
+        SetEndHooksForTesting({[this](int s) { ++ends, status = s; }, [this](QString m) { reports << m; }});
+    }
+    ~EndRecorder()
+    {
+        SetEndHooksForTesting({});
+        ResetEndForTesting();
+    }
     int ends = 0;
-    int status = -1; // of the last end
+    int status = -1;
     QStringList reports;
 };
 
-// One log, in order, of what the always-on-top protocol does: every SetTopmost call with its
-// flag ("topmost 1"), every stored option ("save Facechack=1") and every failure report.
-class ProtocolLog
+// One log, in order, of every SetTopmost call ("topmost 1"), every stored option
+// ("save Facechack=1") and every report of a failed write.
+struct ProtocolLog
 {
-public:
-    ProtocolLog();
-    ~ProtocolLog();
+    ProtocolLog()
+    {
+        SetTopmostObserverForTesting([this](QWidget *, qint16 flag) {
+            entries << "topmost " + QString::number(flag);
+            flagList << flag;
+        });
+        SetSaveObserverForTesting(
+            [this](const QString &key, const QString &value) { entries << "save " + key + '=' + value; });
+        Options::SetWriteFailureReporterForTesting([this] { entries << "write failure reported"; });
+    }
+    ~ProtocolLog()
+    {
+        SetTopmostObserverForTesting({});
+        SetSaveObserverForTesting({});
+        Options::SetWriteFailureReporterForTesting({});
+    }
     QStringList entries;
-    // SetTopmost calls only, as their flags.
-    QList<int> flags() const;
+    QList<int> flagList; // the SetTopmost calls alone
 };
 
-// Runs `action` on the modal window of type W once it is shown, from inside its event loop.
-void WhenModalShown(const char *className, std::function<void(QWidget *)> action);
-template <typename W>
-void WhenModalShown(std::function<void(W *)> action)
+inline QString ClipboardText()
 {
-    WhenModalShown(W::staticMetaObject.className(),
-                   [action](QWidget *w) { action(static_cast<W *>(w)); });
+    return QGuiApplication::clipboard()->text();
+}
+
+inline QString VisibleWindows() // their object names, sorted, joined by "+"
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        names << (w->isVisible() ? w->objectName() : QString());
+    names.removeAll(QString());
+    names.sort();
+    return names.join('+');
 }
 
 } // namespace pukalo::test

@@ -1,0 +1,124 @@
+#!/bin/bash
+# Every way out runs the one exit procedure. With Clipclear on the clipboard is emptied; off,
+# the copied kaomoji stays pasteable after the exit: a small keeper serves exactly that text,
+# in exactly the forms that hold it, until another program copies or the display ends. The
+# exit never waits on a clipboard manager and writes nothing to the settings.
+source "$(dirname "$0")/lib.sh"
+
+start_display
+keepers() { own_processes pukalo-clipkeep; }
+keeper_count() { [[ $(keepers | wc -l) -eq $1 ]]; }
+
+exit_by() {
+    case $1 in
+    button) click_in "$MAIN" 372 264 ;;
+    menu) menu_item e ;;
+    close-box) click_close_box "$MAIN" ;;
+    alt-f4) key alt+F4 ;;
+    wm-close) wmctrl -i -c "$MAIN" ;;
+    sigterm | sighup | sigint) kill -"${1#sig}" "$PUKALO_PID" ;;
+    esac
+    wait_exit
+}
+
+# --- Every way out, Clipclear on and off: emptied, or kept byte for byte ---------------------
+KAOMOJI=' (o^_^o) '
+for how in button menu close-box alt-f4 wm-close sigterm sighup sigint; do
+    for clipclear in 1 2; do
+        write_settings Showlogo=2 "Clipclear=$clipclear"
+        before=$(cat "$SETTINGS_FILE")
+        start_pukalo
+        copy_kaomoji 2 R 10 "$KAOMOJI"
+        exit_by "$how"
+        if [[ $clipclear == 1 ]]; then
+            wait_for 20 clipboard_is "" && wait_for 10 keeper_count 0 ||
+                fail "Clipclear=1, $how: [$(clipboard)] and $(keepers | wc -l) keepers after exit"
+        else
+            clipboard_is "$KAOMOJI" && wait_for 10 keeper_count 1 ||
+                fail "$how: [$(clipboard)] and $(keepers | wc -l) keepers after exit"
+        fi
+        [[ $(cat "$SETTINGS_FILE") == "$before" ]] || fail "$how: the settings file changed"
+    done
+    echo "ok: exit by $how"
+done
+
+# The keeper holds nothing of Pukalo's but its own X connection, and goes when another
+# program copies.
+keeper=$(keepers)
+open_files=$(for fd in /proc/"$keeper"/fd/*; do readlink "$fd"; done)
+[[ $(grep -cv -e '^/dev/null$' -e '^socket:' <<<"$open_files") -eq 0 &&
+    $(grep -c '^socket:' <<<"$open_files") -eq 1 ]] || fail "the keeper holds: $open_files"
+other_copies 'new text'
+wait_for 10 keeper_count 0 || fail "the keeper stayed after another program copied"
+echo "ok: the keeper holds only its X connection and goes when another program copies"
+
+# --- Each target gets the exact bytes it can hold, and nothing it cannot ---------------------
+check_targets() { # text latin1-hex-or-empty ascii(yes/no)
+    local targets
+    targets=$(xclip -o -selection clipboard -t TARGETS)
+    for target in UTF8_STRING 'text/plain;charset=utf-8'; do
+        [[ $(xclip -o -selection clipboard -t "$target"; echo x) == "$1"x ]] || fail "$target of [$1]"
+    done
+    if [[ -n $2 ]]; then
+        [[ $(xclip -o -selection clipboard -t STRING | od -An -tx1 | tr -d ' \n') == "$2" ]] ||
+            fail "STRING of [$1]"
+    else
+        ! xclip -o -selection clipboard -t STRING >/dev/null 2>&1 || fail "STRING served for [$1]"
+        [[ $targets != *$'\n'STRING* ]] || fail "STRING offered for [$1]"
+    fi
+    [[ $3 == yes ]] || ! xclip -o -selection clipboard -t text/plain >/dev/null 2>&1 ||
+        fail "text/plain served for [$1]"
+    ! xclip -o -selection clipboard -t COMPOUND_TEXT >/dev/null 2>&1 || fail "COMPOUND_TEXT served"
+}
+write_settings Showlogo=2
+for row in "2 R 10 20286f5e5f5e6f2920 yes $KAOMOJI" "1 L 4 - no （＾＾）" "12 R 4 28d76fd72920 no (×o×) "; do
+    read -r category side downs latin1 ascii text <<<"$row"
+    text=${row#* * * * * } # keeps a trailing blank
+    start_pukalo
+    copy_kaomoji "$category" "$side" "$downs" "$text"
+    exit_by sigterm
+    wait_for 10 keeper_count 1 || fail "$(keepers | wc -l) keepers after a hand-over"
+    check_targets "$text" "${latin1#-}" "$ascii"
+done
+echo "ok: exact bytes per target, nothing lossy"
+
+# --- Nothing to keep: another program copied since; Clipclear empties another's text too ----
+start_pukalo
+copy_kaomoji 1 L 0 '(^^)'
+other_copies 'copied elsewhere'
+exit_by button
+wait_for 10 keeper_count 0 || fail "a keeper started although Pukalo no longer owned the clipboard"
+clipboard_is 'copied elsewhere' || fail "another program's text: clipboard has [$(clipboard)]"
+write_settings Showlogo=2 Clipclear=01
+start_pukalo
+other_copies 'copied elsewhere'
+exit_by close-box
+wait_for 20 clipboard_is '' || fail "Clipclear=01 left another program's text"
+echo "ok: no keeper when another program copied last; Clipclear empties any owner's text"
+
+# --- 「クリップボードをクリア」 empties the clipboard and the program goes on --------------
+write_settings Showlogo=2
+start_pukalo
+copy_kaomoji 1 L 0 '(^^)'
+menu_item c
+wait_for 20 clipboard_is "" || fail "the clear command left [$(clipboard)]"
+key Down Down
+wait_clipboard "<^^>" || fail "copy after clear: clipboard has [$(clipboard)]"
+echo "ok: clear command"
+
+# --- A clipboard manager that never answers does not hold up the exit ----------------------
+"$XCLIENT" silent-manager >"$E2E_TMP/manager.out" &
+PIDS_TO_KILL+=($!)
+wait_for 50 grep -q ready "$E2E_TMP/manager.out" || fail "the silent manager did not start"
+kill -TERM "$PUKALO_PID"
+# Qt would wait five seconds for the manager's answer.
+wait_for 20 ended || fail "the exit waited on the clipboard manager"
+wait_exit
+clipboard_is '<^^>' || fail "with a manager: clipboard has [$(clipboard)]"
+echo "ok: a silent clipboard manager does not delay the exit"
+
+# --- The keeper ends with the display -------------------------------------------------------
+keeper_count 1 || fail "no keeper before the display ends"
+kill "$XVFB_PID"
+wait_for 10 keeper_count 0 || fail "the keeper outlived the display"
+echo "ok: the keeper ends with the display"

@@ -1,0 +1,97 @@
+#!/bin/bash
+# Start-up and the main use in a real window manager: the splash logo, then the main window as
+# the window manager sees it; every kaomoji of the catalogue reached with real clicks and arrow
+# keys and read back byte for byte by another process.
+source "$(dirname "$0")/lib.sh"
+# sha256 of the 175 kaomoji in drop-down order, each followed by a newline, as the catalogue
+# lists them character for character.
+CATALOGUE_SHA256=ad8d7857372e77da290863d729568e72ca3f903ef401d4b2d815d957c0a87c2a
+
+start_display
+now() { date +%s%N; }
+splash() { for w in $(program_windows); do xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q SPLASH && echo "$w"; done; }
+
+# --- Splash for two ticks of its timer, then the main window; input on it changes nothing ---
+"$PUKALO" >/dev/null 2>"$E2E_TMP/pukalo.err" &
+PUKALO_PID=$!
+wait_for 100 windows_open ">= 1" || fail "no window"
+t_splash=$(now)
+win=$(splash)
+[[ -n $win ]] || fail "the first window is not the splash"
+window_geometry "$win"
+((WW == 417 && WH == 133 && WX >= 302 && WX <= 304 && WY >= 316 && WY <= 318)) ||
+    fail "splash is $WW x $WH at $WX,$WY, not centred"
+xdotool mousemove $((WX + 100)) $((WY + 50)) click 1 key Escape Return
+MAIN=$(wait_window "プカロ！")
+t_main=$(now)
+[[ -n $(splash) ]] || fail "the splash closed before the main window opened"
+wait_for 30 windows_open "== 1" || fail "the splash did not close"
+(((t_main - t_splash) / 1000000 >= 1500)) || fail "main window after $(((t_main - t_splash) / 1000000)) ms"
+echo "ok: splash for $(((t_main - t_splash) / 1000000)) ms, then the main window"
+
+# Fixed size with a menu bar, centred, closable and minimizable only, with its icon.
+window_geometry "$MAIN"
+((WW == 440 && WH > 280 && WH < 320)) || fail "main window is $WW x $WH"
+dx=$((WX - (1024 - WW) / 2)) dy=$((WY - (768 - WH) / 2)) # the title bar is not counted yet
+((dx >= -2 && dx <= 2 && dy >= 0 && dy <= 25)) ||
+    fail "main window not centred: $WX,$WY"
+actions=$(xprop -id "$MAIN" _NET_WM_ALLOWED_ACTIONS)
+[[ $actions == *ACTION_CLOSE* && $actions == *ACTION_MINIMIZE* && $actions != *MAXIMIZE* &&
+    $actions != *RESIZE* ]] || fail "allowed actions: $actions"
+[[ $(xprop -id "$MAIN" _NET_WM_ICON) == *"Icon (32 x 32)"* ]] || fail "no 32x32 window icon"
+echo "ok: main window fixed, centred, with its icon"
+
+# --- Every kaomoji: the drop-down entries in turn by arrow key, each column from its first
+# row by a click, then Down twice past the spacer to the next kaomoji ----------------------
+copied=()
+category= column=
+while IFS= read -r line; do
+    IFS=$'\t' read -r name col _ <<<"$line"
+    want=${line#*$'\t'*$'\t'*$'\t'} # the catalogue's own text, used only to wait and to explain
+    if [[ $name != "$category" ]]; then
+        click_in "$MAIN" 330 12
+        key Down
+        category=$name column=
+    fi
+    if [[ $col != "$column" ]]; then
+        click_in "$MAIN" "$([[ $col == L ]] && echo 30 || echo 250)" 38
+        column=$col
+    else
+        key Down Down
+    fi
+    wait_clipboard "$want" 30 || fail "$name $col: [$(clipboard)] where the catalogue has [$want]"
+    copied+=("$(clipboard; echo x)")
+done < <("$CATALOGUE_DUMP")
+((${#copied[@]} == 175)) || fail "copied ${#copied[@]} kaomoji"
+sum=$(for c in "${copied[@]}"; do printf '%s\n' "${c%x}"; done | sha256sum | cut -d' ' -f1)
+[[ $sum == "$CATALOGUE_SHA256" ]] || fail "the copied kaomoji differ from the catalogue as designed"
+echo "ok: all 175 kaomoji copied exactly"
+
+# Spacer entries, descriptions and the space below the rows change nothing.
+last=$(clipboard)
+key Up
+click_in "$MAIN" 140 38
+click_in "$MAIN" 30 220
+settled
+clipboard_is "$last" || fail "a spacer or description changed the clipboard to [$(clipboard)]"
+
+# A pick from the open drop-down list with the mouse loads like the arrow keys.
+click_in "$MAIN" 400 12
+wait_for 30 windows_open ">= 2" ||
+    fail "the drop-down list did not open"
+key Home
+click_in "$MAIN" 320 32
+click_in "$MAIN" 30 38
+wait_clipboard "(^^)" || fail "picking 笑顔１ from the list: clipboard has [$(clipboard)]"
+echo "ok: spacers and descriptions change nothing, the list picks by mouse"
+kill -TERM "$PUKALO_PID"
+wait_exit
+
+# --- With the logo switched off the main window comes alone, and the file is not rewritten --
+write_settings Showlogo=2
+start_pukalo
+[[ $(program_windows | wc -l) -eq 1 && -z $(splash) ]] || fail "Showlogo=2 showed more than the main window"
+grep -qx Showlogo=2 "$SETTINGS_FILE" || fail "Showlogo was rewritten"
+kill -TERM "$PUKALO_PID"
+wait_exit
+echo "ok: Showlogo=2 opens the main window directly"

@@ -1,0 +1,334 @@
+// Start-up and the splash window's hand-over, the settings, help and version windows, and the
+// always-on-top protocol: the menu toggle, and how each modal window takes the main window out
+// of the band and puts it back.
+
+#include "app/formslot.h"
+#include "app/japanesefont.h"
+#include "app/startup.h"
+#include "forms/logo/formlogo.h"
+#include "forms/main/formmain.h"
+#include "settings/formsettei.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+using namespace pukalo;
+using test::child;
+using test::VisibleWindows;
+
+static FormMain *mainForm()
+{
+    return FormSlot<FormMain>::Instance();
+}
+
+static bool checkMark()
+{
+    return child<QAction>(mainForm(), "mnuTemae")->isChecked();
+}
+
+static bool onTop(const QWidget *w)
+{
+    const bool widget = w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (w->windowHandle() && w->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint) != widget)
+        qFatal("widget and window disagree on always-on-top");
+    return widget;
+}
+
+// Opens a modal window from the main window's menu or button and acts on it while it is open,
+// from inside its event loop.
+static void open(const QString &opener, std::function<void(QWidget *)> whileOpen)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        if (QWidget *modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            poll->stop();
+            whileOpen(modal);
+        }
+    });
+    poll->start(5);
+    if (opener.startsWith("mnu"))
+        child<QAction>(mainForm(), opener)->trigger();
+    else
+        QTest::mouseClick(child<QPushButton>(mainForm(), opener), Qt::LeftButton);
+    const bool opened = !poll->isActive();
+    delete poll;
+    QVERIFY2(opened, "no modal window opened");
+}
+
+static void press(QWidget *window, const char *button)
+{
+    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<test::ScratchSettings> m_settings;
+
+    // Shows the main window with this Facechack stored (null: nothing stored).
+    void showMain(const QString &facechack)
+    {
+        m_settings->write({{"Facechack", facechack}});
+        FormSlot<FormMain>::Show();
+        QVERIFY(QTest::qWaitForWindowExposed(mainForm()));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        InstallJapaneseFontSubstitutes();
+        QApplication::setFont(DesignFont(9));
+    }
+    void init() { m_settings = std::make_unique<test::ScratchSettings>(); }
+    void cleanup()
+    {
+        delete FormSlot<FormLogo>::Instance();
+        delete mainForm();
+        m_settings.reset();
+    }
+
+    void startupChoosesWindow_data()
+    {
+        QTest::addColumn<QString>("stored"); // null: nothing stored
+        QTest::addColumn<QString>("window");
+        QTest::newRow("nothing stored") << QString() << "FormLogo";
+        QTest::newRow("1") << "1" << "FormLogo";
+        QTest::newRow("2") << "2" << "FormMain";
+        QTest::newRow("0") << "0" << "FormMain";
+        QTest::newRow("abc") << "abc" << "FormMain";
+    }
+    void startupChoosesWindow()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, window);
+        m_settings->write({{"Showlogo", stored}});
+        Main();
+        QCOMPARE(VisibleWindows(), window);
+        if (mainForm()) // loaded before shown: the category box was filled
+            QCOMPARE(child<QComboBox>(mainForm(), "Combo1")->count(), 16);
+    }
+
+    // Each timeout is one tick of the one-second timer, driven by hand. Input changes nothing.
+    void splashHandsOverOnItsTicks()
+    {
+        Main();
+        FormLogo *logo = FormSlot<FormLogo>::Instance();
+        QVERIFY(QTest::qWaitForWindowExposed(logo));
+        auto *timer = child<QTimer>(logo, "Timer1");
+        QCOMPARE(timer->interval(), 1000);
+        QTest::mouseClick(logo, Qt::LeftButton);
+        QTest::keyClick(logo, Qt::Key_Escape);
+        QTest::keyClick(logo, Qt::Key_F4, Qt::AltModifier);
+        QStringList seen;
+        QPointer<FormLogo> watch = logo;
+        for (int tick = 1; tick <= 3; ++tick) {
+            QMetaObject::invokeMethod(timer, "timeout");
+            QTRY_VERIFY(tick < 3 || watch.isNull());
+            seen << VisibleWindows();
+        }
+        QCOMPARE(seen, QStringList({"FormLogo", "FormLogo+FormMain", "FormMain"}));
+    }
+
+    void settingsDialogShowsWhatIsStored_data()
+    {
+        QTest::addColumn<QStringList>("stored"); // Showlogo, Clipclear, Facechack; null: none
+        QTest::addColumn<QString>("checked");   // logo, clip, lock
+        QTest::newRow("nothing stored") << QStringList{QString(), QString(), QString()} << "100";
+        QTest::newRow("all 1") << QStringList{"1", "1", "1"} << "111";
+        QTest::newRow("all 2") << QStringList{"2", "2", "2"} << "000";
+        QTest::newRow("abc in the middle") << QStringList{"1", "abc", "1"} << "101";
+    }
+    void settingsDialogShowsWhatIsStored()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QString, checked);
+        m_settings->write({{"Showlogo", stored[0]}, {"Clipclear", stored[1]}, {"Facechack", stored[2]}});
+        FormSettei dialog;
+        dialog.Form_Load();
+        QString shown;
+        for (const char *box : {"CheckLogo", "CheckClipKaknin", "CheckLock"})
+            shown += child<QCheckBox>(&dialog, box)->isChecked() ? '1' : '0';
+        QCOMPARE(shown, checked);
+    }
+
+    void helpTextIsShownAndNeverKept()
+    {
+        showMain("2");
+        for (int opening = 0; opening < 2; ++opening) {
+            open("mnuGohelp", [](QWidget *help) {
+                auto *text = child<QPlainTextEdit>(help, "Text1");
+                const QStringList lines = text->toPlainText().split('\n');
+                QCOMPARE(lines.size(), 46); // 45 lines, each ended by a line break
+                QCOMPARE(lines[1], QString(10, QChar(0x3000)) + "☆プカロ！ヘルプ☆");
+                QCOMPARE(lines[3], QString(2, QChar(0x3000)) + "■使い方・・・");
+                QVERIFY(lines[44].startsWith("Copyright"));
+                QCOMPARE(QApplication::focusWidget(), text);
+                QTest::keyClicks(text, "typed");
+                QTest::keyClick(text, Qt::Key_Return); // a new line, not a close
+                QVERIFY(help->isVisible());
+                help->close();
+            });
+        }
+    }
+
+    void versionWindow()
+    {
+        showMain("2");
+        open("mnuVer", [](QWidget *ver) {
+            const QIcon icon = mainForm()->windowIcon();
+            QCOMPARE(ver->windowIcon().cacheKey(), icon.cacheKey());
+            QCOMPARE(child<QLabel>(ver, "Picture1")->pixmap().toImage(), icon.pixmap(32, 32).toImage());
+            QCOMPARE(QApplication::focusWidget(), child<QPushButton>(ver, "Command1"));
+            // The whole terms paragraph shows: its last line is drawn inside the label.
+            auto *terms = child<QLabel>(ver, "Label3");
+            QVERIFY(terms->text().startsWith("  このソフトはフリーソフトです。"));
+            const QImage image = terms->grab().toImage();
+            int lowestInk = -1;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    lowestInk = image.pixelColor(x, y) != QColor(192, 255, 192) ? y : lowestInk;
+            }
+            QVERIFY2(lowestInk > 48 && lowestInk < image.height() - 1, qPrintable(QString::number(lowestInk)));
+            QTest::keyClick(child<QPushButton>(ver, "Command1"), Qt::Key_Return);
+        });
+    }
+
+    void toggleTwiceReturnsEverything()
+    {
+        for (const bool wasOn : {false, true}) {
+            showMain(wasOn ? "1" : "2");
+            const WId id = mainForm()->winId();
+            QStringList log;
+            SetTopmostObserverForTesting([&](QWidget *, qint16 flag) {
+                log << QStringLiteral("mark %1, topmost %2").arg(checkMark()).arg(flag);
+            });
+            SetSaveObserverForTesting([&](const QString &key, const QString &value) { log << key + '=' + value; });
+            child<QAction>(mainForm(), "mnuTemae")->trigger();
+            QCOMPARE(onTop(mainForm()), !wasOn);
+            QVERIFY(m_settings->bytes().contains(wasOn ? "Facechack=2" : "Facechack=1"));
+            child<QAction>(mainForm(), "mnuTemae")->trigger();
+            SetTopmostObserverForTesting({});
+            SetSaveObserverForTesting({});
+            // Check mark, band, stored option, in that order, the option rewritten each time.
+            const QStringList on{"mark 1, topmost 1", "Facechack=1"};
+            const QStringList off{"mark 0, topmost 0", "Facechack=2"};
+            QCOMPARE(log, wasOn ? off + on : on + off);
+            QCOMPARE(checkMark(), wasOn);
+            QCOMPARE(onTop(mainForm()), wasOn);
+            QCOMPARE(mainForm()->winId(), id); // changed in place, never re-created
+            delete mainForm();
+        }
+    }
+
+    void modalWindows_data()
+    {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("closeBy");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QList<int>>("flags");
+        const char *ways[][2] = {{"mnuVer", "Command1"}, {"Command1", "close box"}, {"mnuGohelp", "Command1"},
+                                 {"Command4", "close box"}, {"mnuSettei", "CommandCancel"},
+                                 {"Command3", "close box"}, {"mnuSettei", "CommandOK"}};
+        for (const auto &[opener, closeBy] : ways) {
+            for (const char *stored : {"", "1", "abc"}) {
+                // Out of the band on opening; back in from the closing button and again from
+                // the unload handler, or from the unload handler alone after the close box.
+                // The settings dialog's buttons pass flag 2, which does nothing, when off.
+                const QByteArray by(closeBy);
+                const bool on = QByteArray(stored) == "1";
+                QList<int> flags{0};
+                if (by == "close box")
+                    flags << (on ? QList<int>{1} : QList<int>{});
+                else
+                    flags << (on ? QList<int>{1, 1} : by == "Command1" ? QList<int>{} : QList<int>{2});
+                QTest::addRow("%s, %s, Facechack '%s'", opener, closeBy, stored)
+                    << opener << closeBy << stored << flags;
+            }
+        }
+    }
+    void modalWindows()
+    {
+        QFETCH(QString, opener);
+        QFETCH(QString, closeBy);
+        QFETCH(QString, stored);
+        QFETCH(QList<int>, flags);
+        showMain(stored);
+        const bool on = checkMark();
+        test::ProtocolLog log;
+        bool onTopWhileOpen = true;
+        QPointer<QWidget> opened;
+        open(opener, [&](QWidget *w) {
+            opened = w;
+            onTopWhileOpen = onTop(mainForm());
+            QTest::keyClick(w, Qt::Key_Escape); // no window has a cancel key
+            if (closeBy != "CommandOK") {       // ticked boxes that are never stored
+                for (QCheckBox *box : w->findChildren<QCheckBox *>())
+                    box->setChecked(true);
+            }
+            QVERIFY(w->isVisible());
+            closeBy == "close box" ? void(w->close()) : press(w, qPrintable(closeBy));
+        });
+        QVERIFY(opened.isNull()); // unloaded: nothing of this opening survives
+        QVERIFY(!onTopWhileOpen);
+        QCOMPARE(log.flagList, flags);
+        // Settings OK stores what the boxes show, untouched then: the same state again. Cancel
+        // and the close box store nothing.
+        QCOMPARE(log.entries.filter("save").size(), closeBy == "CommandOK" ? 3 : 0);
+        QCOMPARE(onTop(mainForm()), on);
+        QCOMPARE(checkMark(), on);
+    }
+
+    void settingsOk_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("check");
+        QTest::addColumn<QStringList>("log");
+        const QStringList saves{"topmost 0", "save Showlogo=1", "save Clipclear=2"};
+        const QStringList on = saves + QStringList{"save Facechack=1", "topmost 1", "topmost 1"};
+        const QStringList off = saves + QStringList{"save Facechack=2", "topmost 2"};
+        QTest::newRow("checked on") << "2" << true << on;
+        QTest::newRow("checked off") << "1" << false << off;
+        QTest::newRow("bad value, checked on") << "abc" << true << on;
+    }
+    void settingsOk()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, check);
+        QFETCH(QStringList, log);
+        showMain(stored);
+        test::ProtocolLog protocol;
+        open("Command3", [&](QWidget *dialog) {
+            child<QCheckBox>(dialog, "CheckLock")->setChecked(check);
+            press(dialog, "CommandOK");
+        });
+        QCOMPARE(protocol.entries, log);
+        QCOMPARE(checkMark(), check);
+        QCOMPARE(onTop(mainForm()), check);
+    }
+
+    // A store that cannot be written never ends the program: one report per command, and the
+    // check mark and band still follow what the user chose.
+    void failedWritesKeepTheChoice()
+    {
+        showMain(QString());
+        m_settings->blockWrites();
+        test::ProtocolLog log;
+        child<QAction>(mainForm(), "mnuTemae")->trigger();
+        open("mnuSettei", [](QWidget *dialog) {
+            child<QCheckBox>(dialog, "CheckLock")->setChecked(true);
+            press(dialog, "CommandOK");
+        });
+        QCOMPARE(log.entries.count("write failure reported"), 2);
+        QVERIFY(checkMark() && onTop(mainForm()));
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
