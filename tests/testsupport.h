@@ -48,6 +48,7 @@ public:
                 file.write((key + '=' + value + '\n').toUtf8());
         }
         // QSettings re-reads a file only when its size or time stamp changed.
+        file.flush();
         static int stamp = 0;
         file.setFileTime(QDateTime::currentDateTime().addSecs(++stamp), QFile::FileModificationTime);
     }
