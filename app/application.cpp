@@ -1,11 +1,11 @@
 #include "app/application.h"
 
-#include "app/formslot.h"
-#include "app/japanesefont.h"
-#include "app/runtime.h"
+#include "app/platform/formslot.h"
+#include "app/platform/japanesefont.h"
+#include "app/platform/runtime.h"
+#include "app/platform/unixsignals.h"
+#include "app/platform/x11.h"
 #include "app/startup.h"
-#include "app/unixsignals.h"
-#include "app/x11.h"
 #include "forms/main/formmain.h"
 
 #include <QApplication>

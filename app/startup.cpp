@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
-#include "app/formslot.h"
-#include "app/number.h"
-#include "app/runtime.h"
+#include "app/platform/formslot.h"
+#include "app/platform/number.h"
+#include "app/platform/runtime.h"
 #include "forms/logo/formlogo.h"
 #include "forms/main/formmain.h"
 #include "settings/options.h"

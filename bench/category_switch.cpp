@@ -1,12 +1,12 @@
 // Category switch, in process: a choice in Combo1 for each of the sixteen categories, with the four
 // lists painted before the clock stops. Prints per category the median and the worst time in
 // microseconds over the rounds, after warm-up rounds.
-#include "app/formslot.h"
-#include "app/japanesefont.h"
-#include "app/settingsstore.h"
+#include "app/platform/controls.h"
+#include "app/platform/formslot.h"
+#include "app/platform/japanesefont.h"
+#include "app/platform/settingsstore.h"
 #include "catalogue/catalogue.h"
 #include "forms/main/formmain.h"
-#include "app/controls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,7 +55,7 @@ int main(int argc, char **argv)
         std::sort(t.begin(), t.end());
         medians.push_back(t[t.size() / 2]);
         worsts.push_back(t.back());
-        std::printf("%s\t%.0f\t%.0f\n", ToQString(order[i]->name).toUtf8().constData(),
+        std::printf("%s\t%.0f\t%.0f\n", QStringView(order[i]->name).toString().toUtf8().constData(),
                     t[t.size() / 2], t.back());
     }
     std::sort(medians.begin(), medians.end());

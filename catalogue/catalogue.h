@@ -31,9 +31,4 @@ extern const std::array<KaomojiCategory, 16> CategoryTable;
 // The same sixteen, in the order the drop-down box lists them.
 std::vector<const KaomojiCategory *> CategoriesInDisplayOrder();
 
-inline QString ToQString(std::u16string_view text)
-{
-    return QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(text.size()));
-}
-
 } // namespace pukalo

@@ -1,6 +1,6 @@
 #include "catalogue/loadcategory.h"
 
-#include "app/controls.h"
+#include "app/platform/controls.h"
 
 namespace pukalo {
 
@@ -12,8 +12,8 @@ ListImage MakeListImage(std::span<const KaomojiRow> rows)
             image.kaomoji.append(QString());
             image.descriptions.append(QString());
         }
-        image.kaomoji.append(ToQString(rows[k].kaomoji));
-        image.descriptions.append(ToQString(rows[k].description));
+        image.kaomoji.append(QStringView(rows[k].kaomoji).toString());
+        image.descriptions.append(QStringView(rows[k].description).toString());
     }
     // A lone row still gets a spacer after it, so a click below it lands on nothing.
     if (rows.size() == 1) {

@@ -1,9 +1,9 @@
 #include "settings/formsettei.h"
 
-#include "app/formdesign.h"
-#include "app/formslot.h"
-#include "app/runtime.h"
-#include "app/x11.h"
+#include "app/platform/formdesign.h"
+#include "app/platform/formslot.h"
+#include "app/platform/runtime.h"
+#include "app/platform/x11.h"
 #include "forms/main/formmain.h"
 #include "forms/main/topmost.h"
 #include "settings/options.h"
@@ -17,61 +17,39 @@ namespace pukalo {
 
 using namespace design;
 
-namespace {
-
-// FormSettei as designed. Positions in twips.
-const char16_t kCaption[] = u"プカロ！設定";
-const QSize kClientSize = ClientSize(4965, 2115);
-constexpr QRgb kBackground = Rgb(255, 192, 192);
-
-// clang-format off
-const Control kControls[] = {
-    {.kind = Kind::GraphicalButton, .name = "CommandOK", .text = u"OK",
-     .rect = {3600, 1200, 1215, 375}, .tabIndex = 0, .background = Rgb(192, 255, 255)},
-    {.kind = Kind::GraphicalButton, .name = "CommandCancel", .text = u"Cancel",
-     .rect = {3600, 1560, 1215, 375}, .tabIndex = 1, .background = Rgb(192, 192, 255)},
-    {.kind = Kind::Label, .name = "Label1", .text = u"設定内容を変更したい場合はOKを押してください。",
-     .rect = {360, 120, 4335, 615}, .tabIndex = 2, .foreground = Rgb(128, 255, 128),
-     .font = Font{15.75, false, true}, .transparent = true, .wrap = true},
-    {.kind = Kind::CheckBox, .name = "CheckLogo", .text = u"起動時にロゴ表示",
-     .rect = {480, 960, 1695, 255}, .tabIndex = 3, .background = kBackground},
-    {.kind = Kind::CheckBox, .name = "CheckClipKaknin", .text = u"終了時にクリップボードを空にする",
-     .rect = {480, 1320, 2895, 255}, .tabIndex = 4, .background = kBackground},
-    {.kind = Kind::CheckBox, .name = "CheckLock", .text = u"常に手前に表示",
-     .rect = {480, 1680, 1575, 255}, .tabIndex = 5, .background = kBackground},
-};
-// clang-format on
-
-bool checked(const QCheckBox *box)
-{
-    return box->isChecked();
-}
-
-} // namespace
-
 FormSettei::FormSettei()
     : ModalForm(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("FormSettei"));
-    setWindowTitle(QString::fromUtf16(kCaption));
-    setFixedSize(kClientSize);
-    SetFormBackground(this, kBackground);
-
-    QWidget *first = BuildControls(this, kControls);
-    CommandOK = findChild<QPushButton *>(QStringLiteral("CommandOK"));
-    CommandCancel = findChild<QPushButton *>(QStringLiteral("CommandCancel"));
-    Label1 = findChild<QLabel *>(QStringLiteral("Label1"));
-    CheckLogo = findChild<QCheckBox *>(QStringLiteral("CheckLogo"));
-    CheckClipKaknin = findChild<QCheckBox *>(QStringLiteral("CheckClipKaknin"));
-    CheckLock = findChild<QCheckBox *>(QStringLiteral("CheckLock"));
-    first->setFocus();
-
+    // As designed; positions in twips.
+    constexpr QRgb background = qRgb(255, 192, 192);
+    // clang-format off
+    const Window window = {.name = "FormSettei", .caption = u"プカロ！設定",
+                           .clientSize = ClientSize(4965, 2115), .background = background};
+    const Control controls[] = {
+        {.kind = Kind::GraphicalButton, .name = "CommandOK", .into = Into(CommandOK), .text = u"OK",
+         .rect = {3600, 1200, 1215, 375}, .tabIndex = 0, .background = qRgb(192, 255, 255)},
+        {.kind = Kind::GraphicalButton, .name = "CommandCancel", .into = Into(CommandCancel),
+         .text = u"Cancel", .rect = {3600, 1560, 1215, 375}, .tabIndex = 1,
+         .background = qRgb(192, 192, 255)},
+        {.kind = Kind::Label, .name = "Label1", .into = Into(Label1),
+         .text = u"設定内容を変更したい場合はOKを押してください。",
+         .rect = {360, 120, 4335, 615}, .tabIndex = 2, .foreground = qRgb(128, 255, 128),
+         .font = Font{15.75, false, true}, .transparent = true, .wrap = true},
+        {.kind = Kind::CheckBox, .name = "CheckLogo", .into = Into(CheckLogo), .text = u"起動時にロゴ表示",
+         .rect = {480, 960, 1695, 255}, .tabIndex = 3, .background = background},
+        {.kind = Kind::CheckBox, .name = "CheckClipKaknin", .into = Into(CheckClipKaknin),
+         .text = u"終了時にクリップボードを空にする", .rect = {480, 1320, 2895, 255}, .tabIndex = 4,
+         .background = background},
+        {.kind = Kind::CheckBox, .name = "CheckLock", .into = Into(CheckLock), .text = u"常に手前に表示",
+         .rect = {480, 1680, 1575, 255}, .tabIndex = 5, .background = background},
+    };
+    // clang-format on
+    BuildWindow(this, this, window, controls);
     CentreOnScreen(this);
     SkipTaskbar(this);
-
-    connect(CommandOK, &QPushButton::clicked, this, Guarded([this] { CommandOK_Click(); }));
-    connect(CommandCancel, &QPushButton::clicked, this, Guarded([this] { CommandCancel_Click(); }));
+    ConnectHandler(CommandOK, &QPushButton::clicked, this, &FormSettei::CommandOK_Click);
+    ConnectHandler(CommandCancel, &QPushButton::clicked, this, &FormSettei::CommandCancel_Click);
 }
 
 void FormSettei::Form_Load()
@@ -89,10 +67,10 @@ void FormSettei::Form_Load()
 
 void FormSettei::CommandOK_Click()
 {
-    bool saved = Options::Write(Options::Key::Showlogo, checked(CheckLogo));
-    saved = Options::Write(Options::Key::Clipclear, checked(CheckClipKaknin)) && saved;
+    bool saved = Options::Write(Options::Key::Showlogo, CheckLogo->isChecked());
+    saved = Options::Write(Options::Key::Clipclear, CheckClipKaknin->isChecked()) && saved;
     FormMain *main = FormSlot<FormMain>::Instance();
-    if (checked(CheckLock)) {
+    if (CheckLock->isChecked()) {
         saved = Options::Write(Options::Key::Facechack, true) && saved;
         SetTopmost(main, 1);
         if (main)

@@ -1,7 +1,7 @@
 #include "settings/options.h"
 
-#include "app/number.h"
-#include "app/settingsstore.h"
+#include "app/platform/number.h"
+#include "app/platform/settingsstore.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,8 +2,8 @@
 // for the end of the program and for the always-on-top protocol.
 #pragma once
 
-#include "app/runtime.h"
-#include "app/settingsstore.h"
+#include "app/platform/runtime.h"
+#include "app/platform/settingsstore.h"
 #include "forms/main/topmost.h"
 #include "settings/options.h"
 
@@ -50,7 +50,8 @@ public:
         // QSettings re-reads a file only when its size or time stamp changed.
         file.flush();
         static int stamp = 0;
-        file.setFileTime(QDateTime::currentDateTime().addSecs(++stamp), QFile::FileModificationTime);
+        file.setFileTime(QDateTime::currentDateTime().addSecs(++stamp),
+                         QFile::FileModificationTime);
     }
     QByteArray bytes() const
     {
@@ -74,7 +75,8 @@ struct EndRecorder
     EndRecorder()
     {
         ResetEndForTesting();
-        SetEndHooksForTesting({[this](int s) { ++ends, status = s; }, [this](QString m) { reports << m; }});
+        SetEndHooksForTesting(
+            {[this](int s) { ++ends, status = s; }, [this](QString m) { reports << m; }});
     }
     ~EndRecorder()
     {
@@ -96,8 +98,9 @@ struct ProtocolLog
             entries << "topmost " + QString::number(flag);
             flagList << flag;
         });
-        SetSaveObserverForTesting(
-            [this](const QString &key, const QString &value) { entries << "save " + key + '=' + value; });
+        SetSaveObserverForTesting([this](const QString &key, const QString &value) {
+            entries << "save " + key + '=' + value;
+        });
         Options::SetWriteFailureReporterForTesting([this] { entries << "write failure reported"; });
     }
     ~ProtocolLog()

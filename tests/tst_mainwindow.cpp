@@ -1,8 +1,8 @@
 // The main window as its user meets it: texts, keyboard order, fonts, category choice, copy on
 // click and every way out.
 
-#include "app/controls.h"
-#include "app/japanesefont.h"
+#include "app/platform/controls.h"
+#include "app/platform/japanesefont.h"
 #include "catalogue/catalogue.h"
 #include "forms/info/formhelp.h"
 #include "forms/info/formver.h"
@@ -25,16 +25,21 @@
 using namespace pukalo;
 using test::child;
 
-// What the user reads on each named control, menu or window title, as "name=text".
-static QStringList texts(const QWidget *window, const QStringList &names)
+// Compares what the user reads on a window with "name=text" entries: the named label, button,
+// check box, box, menu or menu item, or with "title" the window's own caption.
+static void compareTexts(const QWidget *window, const QStringList &expected)
 {
-    QStringList shown{"title=" + window->windowTitle()};
-    for (const QString &name : names) {
-        const QObject *o = child(window, name);
+    QStringList shown;
+    for (const QString &entry : expected) {
+        const QString name = entry.section('=', 0, 0);
+        const QObject *o = name == "title" ? window : child(window, name);
         auto *combo = qobject_cast<const QComboBox *>(o);
-        shown << name + '=' + (combo ? combo->currentText() : o->property("text").toString() + o->property("title").toString());
+        shown << name + '=' +
+                     (o == window ? window->windowTitle()
+                      : combo     ? combo->currentText()
+                              : o->property("text").toString() + o->property("title").toString());
     }
-    return shown;
+    QCOMPARE(shown, expected);
 }
 
 class TestMainWindow : public QObject
@@ -44,7 +49,10 @@ class TestMainWindow : public QObject
     std::unique_ptr<FormMain> m_form;
 
     template <typename T = ListBox>
-    T *control(const char *name) { return child<T>(m_form.get(), name); }
+    T *control(const char *name)
+    {
+        return child<T>(m_form.get(), name);
+    }
 
     // Picks a category from the drop-down list the way the list does: current, then reported.
     void choose(const QString &name)
@@ -86,28 +94,24 @@ private slots:
     // Every caption a user reads, written out here once: a misspelt one shows up.
     void userVisibleTexts()
     {
-        QCOMPARE(texts(m_form.get(), {"Label1", "Label2", "Command1", "Command2", "Command3",
-                                      "Command4", "Combo1", "mnuPukalo", "mnuVer", "mnuSettei",
-                                      "mnuTemae", "mnuClipCliar", "mnuEnd", "mnuHelp", "mnuGohelp"}),
-                 QStringList({"title=プカロ！", "Label1=プカロ！", "Label2=現在の選択されている文字",
-                              "Command1=バージョン", "Command2=終了", "Command3=設定",
-                              "Command4=ヘルプ", "Combo1=選択してください", "mnuPukalo=プカロ(&K)",
-                              "mnuVer=バージョン情報(&V)", "mnuSettei=設定(&S)",
-                              "mnuTemae=常に手前に表示(&M)", "mnuClipCliar=クリップボードをクリア(&C)",
-                              "mnuEnd=終了(&E)", "mnuHelp=ヘルプ(&H)", "mnuGohelp=ヘルプ(&H)"}));
-        QCOMPARE(texts(std::make_unique<FormSettei>().get(),
-                       {"CommandOK", "CommandCancel", "Label1", "CheckLogo", "CheckClipKaknin", "CheckLock"}),
-                 QStringList({"title=プカロ！設定", "CommandOK=OK", "CommandCancel=Cancel",
-                              "Label1=設定内容を変更したい場合はOKを押してください。",
-                              "CheckLogo=起動時にロゴ表示", "CheckClipKaknin=終了時にクリップボードを空にする",
-                              "CheckLock=常に手前に表示"}));
-        QCOMPARE(texts(std::make_unique<FormVer>().get(), {"Label1", "Label2", "Label17", "Command1"}),
-                 QStringList({"title=バージョン", "Label1=プカロ！", "Label2=Ver1.0",
-                              "Label17=Copyright (C) 2001 Pukalo Project", "Command1=OK"}));
-        QCOMPARE(texts(std::make_unique<FormHelp>().get(), {"Command1"}),
-                 QStringList({"title=プカロ！ヘルプ", "Command1=閉じる"}));
-        QCOMPARE(texts(std::make_unique<FormLogo>().get(), {"Label1"}),
-                 QStringList({"title=", "Label1=かんたん顔文字コピー  Ver1.0"}));
+        compareTexts(m_form.get(),
+                     {"title=プカロ！", "Label1=プカロ！", "Label2=現在の選択されている文字",
+                      "Command1=バージョン", "Command2=終了", "Command3=設定", "Command4=ヘルプ",
+                      "Combo1=選択してください", "mnuPukalo=プカロ(&K)",
+                      "mnuVer=バージョン情報(&V)", "mnuSettei=設定(&S)",
+                      "mnuTemae=常に手前に表示(&M)", "mnuClipCliar=クリップボードをクリア(&C)",
+                      "mnuEnd=終了(&E)", "mnuHelp=ヘルプ(&H)", "mnuGohelp=ヘルプ(&H)"});
+        compareTexts(
+            std::make_unique<FormSettei>().get(),
+            {"title=プカロ！設定", "CommandOK=OK", "CommandCancel=Cancel",
+             "Label1=設定内容を変更したい場合はOKを押してください。", "CheckLogo=起動時にロゴ表示",
+             "CheckClipKaknin=終了時にクリップボードを空にする", "CheckLock=常に手前に表示"});
+        compareTexts(std::make_unique<FormVer>().get(),
+                     {"title=バージョン", "Label1=プカロ！", "Label2=Ver1.0",
+                      "Label17=Copyright (C) 2001 Pukalo Project", "Command1=OK"});
+        compareTexts(std::make_unique<FormHelp>().get(),
+                     {"title=プカロ！ヘルプ", "Command1=閉じる"});
+        compareTexts(std::make_unique<FormLogo>().get(), {"Label1=かんたん顔文字コピー  Ver1.0"});
     }
 
     void tabOrder()
@@ -129,17 +133,18 @@ private slots:
     {
         QString text = "プカロ！現在の選択されている文字バージョン終了ヘルプ設定選択してください";
         for (const KaomojiCategory &c : CategoryTable) {
-            text += ToQString(c.name);
+            text += QStringView(c.name);
             for (const auto &column : {c.left, c.right}) {
                 for (const KaomojiRow &r : column)
-                    text += ToQString(r.kaomoji) + ToQString(r.description);
+                    text.append(QStringView(r.kaomoji)).append(QStringView(r.description));
             }
         }
         for (double points : {9.0, 12.0, 14.25}) {
             const QRawFont raw = QRawFont::fromFont(DesignFont(points));
             QVERIFY(QFont::substitutes(DesignFontFamily()).contains(raw.familyName()));
             for (const uint ucs4 : text.toUcs4())
-                QVERIFY2(ucs4 == ' ' || raw.supportsCharacter(ucs4), qPrintable(QString::number(ucs4, 16)));
+                QVERIFY2(ucs4 == ' ' || raw.supportsCharacter(ucs4),
+                         qPrintable(QString::number(ucs4, 16)));
         }
     }
 
@@ -168,7 +173,8 @@ private slots:
         QTest::addColumn<QString>("firstKaomoji");
         QTest::newRow("first choice") << QStringList{"笑顔１"} << 1 << "(^^)";
         QTest::newRow("笑顔１ then 笑顔２") << QStringList{"笑顔１", "笑顔２"} << 2 << "＼(^o^)／";
-        QTest::newRow("and 笑顔１ again") << QStringList{"笑顔１", "笑顔２", "笑顔１"} << 3 << "(^^)";
+        QTest::newRow("and 笑顔１ again")
+            << QStringList{"笑顔１", "笑顔２", "笑顔１"} << 3 << "(^^)";
         QTest::newRow("the same twice") << QStringList{"気分", "気分"} << 1 << "o(^o^)o";
         QTest::newRow("驚き after 怒り") << QStringList{"怒り", "驚き"} << 2 << "(*_*)";
     }
@@ -181,9 +187,10 @@ private slots:
         QStringList names; // the box lists the sixteen names in this order
         for (int i = 0; i < control<ComboBox>("Combo1")->count(); ++i)
             names << control<ComboBox>("Combo1")->itemText(i);
-        QCOMPARE(names, QStringList({"笑顔１", "笑顔２", "笑顔３", "泣き顔１", "泣き顔２", "ごめんなさい",
-                                     "あらら・(汗)", "単純", "漢字", "漢字２", "バイバイ", "気分", "驚き",
-                                     "怒り", "キャラクター", "その他１"}));
+        QCOMPARE(names,
+                 QStringList({"笑顔１", "笑顔２", "笑顔３", "泣き顔１", "泣き顔２", "ごめんなさい",
+                              "あらら・(汗)", "単純", "漢字", "漢字２", "バイバイ", "気分", "驚き",
+                              "怒り", "キャラクター", "その他１"}));
         QSignalSpy resets(control("List1")->model(), &QAbstractItemModel::modelReset);
         for (const QString &name : choices) {
             control("List1")->setCurrentRow(4); // the user's highlight survives a re-choice only
@@ -214,11 +221,16 @@ private slots:
         QTest::addColumn<QString>("list");
         QTest::addColumn<int>("row"); // entry index
         QTest::addColumn<QString>("copied");
-        QTest::newRow("first row") << "笑顔１" << "List1" << 0 << "(^^)";
-        QTest::newRow("blank each end") << "笑顔２" << "List3" << 10 << " (o^_^o) ";
-        QTest::newRow("two blanks before") << "バイバイ" << "List3" << 8 << "  *_*/~~~";
-        QTest::newRow("looks like markup") << "笑顔１" << "List1" << 2 << "<^^>";
-        QTest::newRow("lone right row") << "驚き" << "List3" << 0 << "(・_・）？";
+        QTest::newRow("first row") << "笑顔１"
+                                   << "List1" << 0 << "(^^)";
+        QTest::newRow("blank each end") << "笑顔２"
+                                        << "List3" << 10 << " (o^_^o) ";
+        QTest::newRow("two blanks before") << "バイバイ"
+                                           << "List3" << 8 << "  *_*/~~~";
+        QTest::newRow("looks like markup") << "笑顔１"
+                                           << "List1" << 2 << "<^^>";
+        QTest::newRow("lone right row") << "驚き"
+                                        << "List3" << 0 << "(・_・）？";
     }
     void copyOnClick()
     {

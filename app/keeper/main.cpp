@@ -6,7 +6,7 @@
 // serves the text until another program takes the clipboard or the display goes away. It opens
 // no visible window, reads no settings and touches nothing but the X connection.
 
-#include <xcb/xcb.h>
+#include "app/platform/xcbutil.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -21,6 +21,7 @@
 #include <vector>
 
 namespace {
+namespace xcb = pukalo::xcb;
 
 // Nothing of the parent's but the two pipes on 0 and 1 (and /dev/null on 2) stays open.
 void closeInheritedDescriptors()
@@ -83,15 +84,6 @@ bool decodeUtf8(const std::string &in, std::vector<uint32_t> &out)
     return true;
 }
 
-xcb_atom_t intern(xcb_connection_t *c, const char *name)
-{
-    xcb_intern_atom_reply_t *reply =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
-    return atom;
-}
-
 struct Text
 {
     std::string utf8;
@@ -116,6 +108,102 @@ Text prepare(const std::string &utf8, const std::vector<uint32_t> &codePoints)
     return text;
 }
 
+struct Atoms
+{
+    explicit Atoms(xcb_connection_t *c)
+        : clipboard(xcb::Intern(c, "CLIPBOARD")), targets(xcb::Intern(c, "TARGETS")),
+          timestamp(xcb::Intern(c, "TIMESTAMP")), utf8String(xcb::Intern(c, "UTF8_STRING")),
+          textPlainUtf8(xcb::Intern(c, "text/plain;charset=utf-8")),
+          textPlain(xcb::Intern(c, "text/plain")), text(xcb::Intern(c, "TEXT")),
+          stamp(xcb::Intern(c, "_PUKALO_CLIPKEEP_TIME"))
+    {
+    }
+    xcb_atom_t clipboard, targets, timestamp, utf8String, textPlainUtf8, textPlain, text, stamp;
+};
+
+// Takes CLIPBOARD over from Pukalo's window, and only from it. Returns the server time of the
+// take-over, or XCB_CURRENT_TIME when the clipboard is no longer Pukalo's to give.
+xcb_timestamp_t takeOver(xcb_connection_t *c, const Atoms &atoms, xcb_window_t window,
+                         xcb_window_t expectedOwner)
+{
+    // A real server time for the ownership: from a property change on our own window.
+    xcb_change_property(c, XCB_PROP_MODE_APPEND, window, atoms.stamp, XCB_ATOM_STRING, 8, 0,
+                        nullptr);
+    xcb_flush(c);
+    xcb_timestamp_t time = XCB_CURRENT_TIME;
+    while (time == XCB_CURRENT_TIME) {
+        const xcb::Reply<xcb_generic_event_t> event(xcb_wait_for_event(c));
+        if (!event)
+            return XCB_CURRENT_TIME;
+        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY)
+            time = reinterpret_cast<xcb_property_notify_event_t *>(event.get())->time;
+    }
+    // With the server grabbed, no other program can take the clipboard between the check and
+    // the take-over.
+    xcb_grab_server(c);
+    if (xcb::SelectionOwner(c, atoms.clipboard) == expectedOwner)
+        xcb_set_selection_owner(c, window, atoms.clipboard, time);
+    xcb_ungrab_server(c);
+    return xcb::SelectionOwner(c, atoms.clipboard) == window ? time : XCB_CURRENT_TIME;
+}
+
+// Stores the answer to one request on the requestor's property; false when the target cannot
+// hold the text exactly.
+bool answer(xcb_connection_t *c, const Atoms &atoms, const Text &text, xcb_timestamp_t time,
+            xcb_window_t requestor, xcb_atom_t target, xcb_atom_t property)
+{
+    const auto put = [&](xcb_atom_t type, uint8_t format, uint32_t length, const void *data) {
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, requestor, property, type, format, length,
+                            data);
+        return true;
+    };
+    if (target == atoms.targets) {
+        std::vector<xcb_atom_t> offered = {atoms.targets, atoms.timestamp, atoms.utf8String,
+                                           atoms.textPlainUtf8};
+        if (text.hasLatin1)
+            offered.insert(offered.end(), {XCB_ATOM_STRING, atoms.text});
+        if (text.ascii)
+            offered.push_back(atoms.textPlain);
+        return put(XCB_ATOM_ATOM, 32, uint32_t(offered.size()), offered.data());
+    }
+    if (target == atoms.timestamp)
+        return put(XCB_ATOM_INTEGER, 32, 1, &time);
+    if (target == atoms.utf8String || target == atoms.textPlainUtf8 ||
+        (target == atoms.textPlain && text.ascii))
+        return put(target, 8, uint32_t(text.utf8.size()), text.utf8.data());
+    if ((target == XCB_ATOM_STRING || target == atoms.text) && text.hasLatin1)
+        return put(XCB_ATOM_STRING, 8, uint32_t(text.latin1.size()), text.latin1.data());
+    return false; // never a lossy conversion: the target cannot hold this text
+}
+
+// Serves the text until another program takes the clipboard or the display goes away.
+void serve(xcb_connection_t *c, const Atoms &atoms, const Text &text, xcb_timestamp_t time)
+{
+    while (const xcb::Reply<xcb_generic_event_t> event{xcb_wait_for_event(c)}) {
+        const uint8_t type = event->response_type & 0x7F;
+        if (type == XCB_SELECTION_CLEAR)
+            return; // another program has the clipboard now
+        if (type != XCB_SELECTION_REQUEST)
+            continue;
+        const auto *request = reinterpret_cast<xcb_selection_request_event_t *>(event.get());
+        const xcb_atom_t property =
+            request->property == XCB_ATOM_NONE ? request->target : request->property;
+        const bool served =
+            request->selection == atoms.clipboard &&
+            answer(c, atoms, text, time, request->requestor, request->target, property);
+        xcb_selection_notify_event_t notify = {};
+        notify.response_type = XCB_SELECTION_NOTIFY;
+        notify.time = request->time;
+        notify.requestor = request->requestor;
+        notify.selection = request->selection;
+        notify.target = request->target;
+        notify.property = served ? property : xcb_atom_t(XCB_ATOM_NONE);
+        xcb_send_event(c, 0, request->requestor, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char *>(&notify));
+        xcb_flush(c);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -135,53 +223,15 @@ int main(int argc, char **argv)
     xcb_connection_t *c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c))
         return 1;
-    xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-
-    const xcb_atom_t clipboard = intern(c, "CLIPBOARD");
-    const xcb_atom_t targets = intern(c, "TARGETS");
-    const xcb_atom_t timestampAtom = intern(c, "TIMESTAMP");
-    const xcb_atom_t utf8String = intern(c, "UTF8_STRING");
-    const xcb_atom_t textPlainUtf8 = intern(c, "text/plain;charset=utf-8");
-    const xcb_atom_t textPlain = intern(c, "text/plain");
-    const xcb_atom_t textAtom = intern(c, "TEXT");
-    const xcb_atom_t stampProperty = intern(c, "_PUKALO_CLIPKEEP_TIME");
-
+    const Atoms atoms(c);
     // An input-only window that is never mapped: the selection needs an owner window.
     const xcb_window_t window = xcb_generate_id(c);
     const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, window,
+                      xcb_setup_roots_iterator(xcb_get_setup(c)).data->root, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
-
-    // A real server time for the ownership: from a property change on our own window.
-    xcb_change_property(c, XCB_PROP_MODE_APPEND, window, stampProperty, XCB_ATOM_STRING, 8, 0,
-                        nullptr);
-    xcb_flush(c);
-    xcb_timestamp_t time = XCB_CURRENT_TIME;
-    while (xcb_generic_event_t *event = xcb_wait_for_event(c)) {
-        const bool found = (event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY;
-        if (found)
-            time = reinterpret_cast<xcb_property_notify_event_t *>(event)->time;
-        free(event);
-        if (found)
-            break;
-    }
+    const xcb_timestamp_t time = takeOver(c, atoms, window, expectedOwner);
     if (time == XCB_CURRENT_TIME)
-        return 1;
-
-    // Take over only from Pukalo: with the server grabbed, no other program can take the
-    // clipboard between the check and the takeover.
-    xcb_grab_server(c);
-    xcb_get_selection_owner_reply_t *owner =
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, clipboard), nullptr);
-    const bool stillPukalo = owner && owner->owner == expectedOwner;
-    free(owner);
-    if (stillPukalo)
-        xcb_set_selection_owner(c, window, clipboard, time);
-    xcb_ungrab_server(c);
-    owner = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, clipboard), nullptr);
-    const bool owning = owner && owner->owner == window;
-    free(owner);
-    if (!owning)
         return 0;
 
     // Tell Pukalo it may go; from here on standard output is not needed.
@@ -191,62 +241,7 @@ int main(int argc, char **argv)
     dup2(null, STDOUT_FILENO);
     close(null);
 
-    while (xcb_generic_event_t *event = xcb_wait_for_event(c)) {
-        const uint8_t type = event->response_type & 0x7F;
-        if (type == XCB_SELECTION_CLEAR) {
-            free(event);
-            break; // another program has the clipboard now
-        }
-        if (type != XCB_SELECTION_REQUEST) {
-            free(event);
-            continue;
-        }
-        auto *request = reinterpret_cast<xcb_selection_request_event_t *>(event);
-        const xcb_atom_t property =
-            request->property == XCB_ATOM_NONE ? request->target : request->property;
-        bool served = true;
-        if (request->selection != clipboard) {
-            served = false;
-        } else if (request->target == targets) {
-            std::vector<xcb_atom_t> offered = {targets, timestampAtom, utf8String, textPlainUtf8};
-            if (text.hasLatin1) {
-                offered.push_back(XCB_ATOM_STRING);
-                offered.push_back(textAtom);
-            }
-            if (text.ascii)
-                offered.push_back(textPlain);
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request->requestor, property,
-                                XCB_ATOM_ATOM, 32, uint32_t(offered.size()), offered.data());
-        } else if (request->target == timestampAtom) {
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request->requestor, property,
-                                XCB_ATOM_INTEGER, 32, 1, &time);
-        } else if (request->target == utf8String || request->target == textPlainUtf8) {
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request->requestor, property,
-                                request->target, 8, uint32_t(text.utf8.size()), text.utf8.data());
-        } else if ((request->target == XCB_ATOM_STRING || request->target == textAtom) &&
-                   text.hasLatin1) {
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request->requestor, property,
-                                XCB_ATOM_STRING, 8, uint32_t(text.latin1.size()),
-                                text.latin1.data());
-        } else if (request->target == textPlain && text.ascii) {
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request->requestor, property, textPlain,
-                                8, uint32_t(text.utf8.size()), text.utf8.data());
-        } else {
-            served = false; // never a lossy conversion: the target cannot hold this text
-        }
-
-        xcb_selection_notify_event_t notify = {};
-        notify.response_type = XCB_SELECTION_NOTIFY;
-        notify.time = request->time;
-        notify.requestor = request->requestor;
-        notify.selection = request->selection;
-        notify.target = request->target;
-        notify.property = served ? property : xcb_atom_t(XCB_ATOM_NONE);
-        xcb_send_event(c, 0, request->requestor, XCB_EVENT_MASK_NO_EVENT,
-                       reinterpret_cast<const char *>(&notify));
-        xcb_flush(c);
-        free(event);
-    }
+    serve(c, atoms, text, time);
     // The display went away or the clipboard passed on: either way, done.
     xcb_disconnect(c);
     return 0;

@@ -1,8 +1,8 @@
 #include "forms/info/formhelp.h"
 
-#include "app/formdesign.h"
-#include "app/runtime.h"
-#include "app/x11.h"
+#include "app/platform/formdesign.h"
+#include "app/platform/runtime.h"
+#include "app/platform/x11.h"
 #include "forms/main/topmost.h"
 
 #include <QLabel>
@@ -14,10 +14,6 @@ namespace pukalo {
 using namespace design;
 
 namespace {
-
-// FormHelp as designed. Positions in twips.
-const char16_t kCaption[] = u"プカロ！ヘルプ";
-const QSize kClientSize = ClientSize(5895, 3915);
 
 // Indents are full-width blanks (U+3000).
 const char16_t kHelpText[] =
@@ -67,35 +63,30 @@ const char16_t kHelpText[] =
     u"\r\n"
     u"Copyright (C) 2001 Pukalo Project  \r\n";
 
-// clang-format off
-const Control kControls[] = {
-    {.kind = Kind::Button, .name = "Command1", .text = u"閉じる",
-     .rect = {4560, 3480, 1215, 375}, .tabIndex = 1},
-    {.kind = Kind::TextBox, .name = "Text1", .text = kHelpText,
-     .rect = {0, 0, 5895, 3375}, .tabIndex = 0},
-    {.kind = Kind::Label, .name = "Label17", .text = u"Copyright (C) 2001 Pukalo Project",
-     .rect = {480, 3600, 3015, 255}, .tabIndex = 2, .font = Font{9, true}},
-};
-// clang-format on
-
 } // namespace
 
 FormHelp::FormHelp()
     : ModalForm(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                 Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("FormHelp"));
-    setWindowTitle(QString::fromUtf16(kCaption));
-    setFixedSize(kClientSize);
-    QWidget *first = BuildControls(this, kControls);
-    Command1 = findChild<QPushButton *>(QStringLiteral("Command1"));
-    Text1 = findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-    Label17 = findChild<QLabel *>(QStringLiteral("Label17"));
-    first->setFocus();
+    // As designed; positions in twips.
+    // clang-format off
+    const Window window = {.name = "FormHelp", .caption = u"プカロ！ヘルプ",
+                           .clientSize = ClientSize(5895, 3915)};
+    const Control controls[] = {
+        {.kind = Kind::Button, .name = "Command1", .into = Into(Command1), .text = u"閉じる",
+         .rect = {4560, 3480, 1215, 375}, .tabIndex = 1},
+        {.kind = Kind::TextBox, .name = "Text1", .into = Into(Text1), .text = kHelpText,
+         .rect = {0, 0, 5895, 3375}, .tabIndex = 0},
+        {.kind = Kind::Label, .name = "Label17", .into = Into(Label17),
+         .text = u"Copyright (C) 2001 Pukalo Project", .rect = {480, 3600, 3015, 255},
+         .tabIndex = 2, .font = Font{9, true}},
+    };
+    // clang-format on
+    BuildWindow(this, this, window, controls);
     // Placed where the window manager puts new windows, and kept out of the task bar.
     SkipTaskbar(this);
-
-    connect(Command1, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
+    ConnectHandler(Command1, &QPushButton::clicked, this, &FormHelp::Command1_Click);
 }
 
 QString FormHelp::HelpText()

@@ -1,7 +1,6 @@
 #pragma once
 
-
-#include "app/modalform.h"
+#include "app/platform/modalform.h"
 
 class QLabel;
 class QPlainTextEdit;

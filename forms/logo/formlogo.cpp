@@ -1,8 +1,8 @@
 #include "forms/logo/formlogo.h"
 
-#include "app/formdesign.h"
-#include "app/formslot.h"
-#include "app/runtime.h"
+#include "app/platform/formdesign.h"
+#include "app/platform/formslot.h"
+#include "app/platform/runtime.h"
 #include "forms/main/formmain.h"
 
 #include <QLabel>
@@ -13,34 +13,26 @@ namespace pukalo {
 
 using namespace design;
 
-namespace {
-// FormLogo as designed. Positions in twips.
-const QSize kClientSize = ClientSize(6255, 1995);
-// clang-format off
-const Control kControls[] = {
-    {.kind = Kind::Label, .name = "Label1", .text = u"かんたん顔文字コピー  Ver1.0",
-     .rect = {2520, 1680, 3735, 255}, .font = Font{11.25, true}, .transparent = true},
-};
-// clang-format on
-constexpr int kTimerInterval = 1000; // ms
-} // namespace
-
 FormLogo::FormLogo()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       m_logo(QStringLiteral(":/logo/logo.jpg"))
 {
-    setObjectName(QStringLiteral("FormLogo"));
-    setFixedSize(kClientSize);
-    BuildControls(this, kControls);
-    Label1 = findChild<QLabel *>(QStringLiteral("Label1"));
-
+    // As designed; positions in twips. The logo picture is the background, painted below.
+    // clang-format off
+    const Window window = {.name = "FormLogo", .caption = u"", .clientSize = ClientSize(6255, 1995)};
+    const Control controls[] = {
+        {.kind = Kind::Label, .name = "Label1", .into = Into(Label1),
+         .text = u"かんたん顔文字コピー  Ver1.0", .rect = {2520, 1680, 3735, 255},
+         .font = Font{11.25, true}, .transparent = true},
+    };
+    // clang-format on
+    BuildWindow(this, this, window, controls);
     CentreOnScreen(this);
-
     // Counting starts when the window is loaded, not when it is shown.
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kTimerInterval);
-    connect(Timer1, &QTimer::timeout, this, Guarded([this] { Timer1_Timer(); }));
+    Timer1->setInterval(1000);
+    ConnectHandler(Timer1, &QTimer::timeout, this, &FormLogo::Timer1_Timer);
     Timer1->start();
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QPixmap>
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include "forms/main/formmain.h"
 
-#include "app/clipboard.h"
-#include "app/controls.h"
-#include "app/runtime.h"
+#include "app/platform/clipboard.h"
+#include "app/platform/controls.h"
+#include "app/platform/runtime.h"
 #include "catalogue/loadcategory.h"
 #include "forms/info/formhelp.h"
 #include "forms/info/formver.h"
@@ -39,26 +39,19 @@ FormMain::FormMain()
 // they are connected by hand rather than by Qt's on_<object>_<signal> naming.
 void FormMain::connectHandlers()
 {
-    connect(Combo1, &ComboBox::Click, this, Guarded([this] { Combo1_Click(); }));
-    connect(List1, &ListBox::Click, this, Guarded([this] { List1_Click(); }));
-    connect(List3, &ListBox::Click, this, Guarded([this] { List3_Click(); }));
-
-    connect(Command1, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
-    connect(Command2, &QPushButton::clicked, this, Guarded([this] { Command2_Click(); }));
-    connect(Command3, &QPushButton::clicked, this, Guarded([this] { Command3_Click(); }));
-    connect(Command4, &QPushButton::clicked, this, Guarded([this] { Command4_Click(); }));
-
-    connect(mnuVer, &QAction::triggered, this, Guarded([this] { mnuVer_Click(); }));
-    connect(mnuSettei, &QAction::triggered, this, Guarded([this] { mnuSettei_Click(); }));
-    // QAction flips its own check mark before it reports the click; the handler decides from
-    // the mark as the user saw it, so the flip is undone first.
-    connect(mnuTemae, &QAction::triggered, this, Guarded([this] {
-                mnuTemae->setChecked(!mnuTemae->isChecked());
-                mnuTemae_Click();
-            }));
-    connect(mnuClipCliar, &QAction::triggered, this, Guarded([this] { mnuClipCliar_Click(); }));
-    connect(mnuEnd, &QAction::triggered, this, Guarded([this] { mnuEnd_Click(); }));
-    connect(mnuGohelp, &QAction::triggered, this, Guarded([this] { mnuGohelp_Click(); }));
+    ConnectHandler(Combo1, &ComboBox::Click, this, &FormMain::Combo1_Click);
+    ConnectHandler(List1, &ListBox::Click, this, &FormMain::List1_Click);
+    ConnectHandler(List3, &ListBox::Click, this, &FormMain::List3_Click);
+    ConnectHandler(Command1, &QPushButton::clicked, this, &FormMain::Command1_Click);
+    ConnectHandler(Command2, &QPushButton::clicked, this, &FormMain::Command2_Click);
+    ConnectHandler(Command3, &QPushButton::clicked, this, &FormMain::Command3_Click);
+    ConnectHandler(Command4, &QPushButton::clicked, this, &FormMain::Command4_Click);
+    ConnectHandler(mnuVer, &QAction::triggered, this, &FormMain::mnuVer_Click);
+    ConnectHandler(mnuSettei, &QAction::triggered, this, &FormMain::mnuSettei_Click);
+    ConnectHandler(mnuTemae, &QAction::triggered, this, &FormMain::mnuTemae_Click);
+    ConnectHandler(mnuClipCliar, &QAction::triggered, this, &FormMain::mnuClipCliar_Click);
+    ConnectHandler(mnuEnd, &QAction::triggered, this, &FormMain::mnuEnd_Click);
+    ConnectHandler(mnuGohelp, &QAction::triggered, this, &FormMain::mnuGohelp_Click);
 }
 
 void FormMain::Form_Load()
@@ -72,14 +65,14 @@ void FormMain::Form_Load()
     }
 
     for (const KaomojiCategory *category : CategoriesInDisplayOrder())
-        Combo1->AddItem(ToQString(category->name));
+        Combo1->AddItem(QStringView(category->name).toString());
 }
 
 void FormMain::Combo1_Click()
 {
     const QString chosen = Combo1->Text();
     for (const KaomojiCategory &category : CategoryTable) {
-        if (chosen != ToQString(category.name))
+        if (chosen != QStringView(category.name))
             continue;
         const qint16 code = CategoryCode(category);
         // Choosing the category on show keeps its rows and the highlighted one.
@@ -202,8 +195,8 @@ void FormMain::SetAlwaysOnTopMark(bool on)
 void FormMain::mnuTemae_Click()
 {
     // Check mark, band, stored option, in that order; the option is rewritten on every toggle.
-    const bool on = !mnuTemae->isChecked();
-    mnuTemae->setChecked(on);
+    // The click itself has already turned the check mark over, once.
+    const bool on = mnuTemae->isChecked();
     SetTopmost(this, on ? 1 : 0);
     if (!Options::Write(Options::Key::Facechack, on))
         Options::ReportWriteFailure();

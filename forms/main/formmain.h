@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include "catalogue/catalogue.h"
 
 #include <QMainWindow>

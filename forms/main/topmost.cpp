@@ -1,7 +1,7 @@
 #include "forms/main/topmost.h"
 
-#include "app/formslot.h"
-#include "app/zorder.h"
+#include "app/platform/formslot.h"
+#include "app/platform/zorder.h"
 #include "forms/main/formmain.h"
 #include "settings/options.h"
 

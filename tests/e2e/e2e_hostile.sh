@@ -1,7 +1,6 @@
 #!/bin/bash
 # A hostile environment never hangs the program or dumps core: no display, a display that is
-# not there, no Japanese font, settings that cannot be written, damaged settings files, and a
-# writer killed mid-write. Each either works normally or says clearly what is
+# not there, no Japanese font, settings that cannot be written, and damaged settings files. Each either works normally or says clearly what is
 # wrong and ends with a non-zero status; the user's settings file is never damaged.
 source "$(dirname "$0")/lib.sh"
 
@@ -72,21 +71,3 @@ for name in bom junk folder dangling loop bad-utf8 out-of-range variant nul; do
     [[ $(fingerprint) == "$before" ]] || fail "$name: the settings changed"
     echo "ok: settings file '$name': starts, copies, left as it was"
 done
-
-# --- A writer killed at random moments never leaves a broken file ---------------------------
-write_settings Showlogo=1 Clipclear=1 Facechack=1
-RANDOM=20261207
-for ((round = 1; round <= ${KILL_ROUNDS:-60}; round++)); do
-    "$OPTION_WRITER" &
-    writer=$!
-    sleep "0.0$((RANDOM % 40 + 5))" # the moment of the kill is what is being varied
-    kill -KILL "$writer"
-    wait "$writer" 2>/dev/null || true
-    content=$(cat "$SETTINGS_FILE")
-    [[ $(head -n1 <<<"$content") == '[Settings]' && $(wc -l <<<"$content") -eq 4 ]] ||
-        fail "round $round: [$content]"
-    for key in Showlogo Clipclear Facechack; do
-        grep -qxE "$key=[12]" <<<"$content" || fail "round $round: $key broken: [$content]"
-    done
-done
-echo "ok: ${KILL_ROUNDS:-60} kills mid-write, the file always whole"

@@ -3,7 +3,7 @@
 # after itself when the script exits.
 set -euo pipefail
 
-: "${PUKALO:?}" "${XCLIENT:?}" "${CATALOGUE_DUMP:?}" "${OPTION_WRITER:?}" "${BUILD_DIR:?}"
+: "${PUKALO:?}" "${XCLIENT:?}" "${CATALOGUE_DUMP:?}" "${BUILD_DIR:?}"
 E2E_TMP=$(mktemp -d /tmp/pukalo-e2e.XXXXXX)
 export XDG_CONFIG_HOME=$E2E_TMP/config XDG_RUNTIME_DIR=$E2E_TMP/runtime QT_QPA_PLATFORM=xcb
 SETTINGS_FILE=$XDG_CONFIG_HOME/Pukalo/Pukalo.ini

@@ -7,10 +7,11 @@
 int main()
 {
     for (const pukalo::KaomojiCategory *category : pukalo::CategoriesInDisplayOrder()) {
-        for (auto [side, column] : {std::pair{'L', category->left}, std::pair{'R', category->right}}) {
+        for (auto [side, column] :
+             {std::pair{'L', category->left}, std::pair{'R', category->right}}) {
             for (size_t row = 0; row < column.size(); ++row)
-                std::printf("%s\t%c\t%zu\t%s\n", qPrintable(pukalo::ToQString(category->name)), side,
-                            row + 1, qPrintable(pukalo::ToQString(column[row].kaomoji)));
+                std::printf("%s\t%c\t%zu\t%s\n", qPrintable(QStringView(category->name).toString()),
+                            side, row + 1, qPrintable(QStringView(column[row].kaomoji).toString()));
         }
     }
     return 0;

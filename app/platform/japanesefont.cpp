@@ -1,4 +1,4 @@
-#include "app/japanesefont.h"
+#include "app/platform/japanesefont.h"
 
 #include <QFontDatabase>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "app/zorder.h"
+#include "app/platform/zorder.h"
 
 #include <QWidget>
 #include <QWindow>

@@ -1,6 +1,6 @@
-#include "app/modalform.h"
+#include "app/platform/modalform.h"
 
-#include "app/runtime.h"
+#include "app/platform/runtime.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "app/runtime.h"
+#include "app/platform/runtime.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -17,8 +17,9 @@ void finish(int status)
         s_hooks.end(status);
         return;
     }
-    // Leaves every event loop, nested modal ones included; the application's event filter
-    // swallows whatever is still queued for a window, so no handler runs after this.
+    // Leaves every event loop, nested modal ones included. Events still queued may be
+    // delivered on the way out, but every handler is connected through Guarded, and the close
+    // and unload paths check HasEnded, so none of them runs after this.
     QCoreApplication::exit(status);
 }
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/settingsstore.h"
+#include "app/platform/settingsstore.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/number.h"
+#include "app/platform/number.h"
 
 namespace pukalo {
 

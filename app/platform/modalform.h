@@ -7,7 +7,9 @@ class QEventLoop;
 namespace pukalo {
 
 // A window that is shown modally and unloaded when it closes. It lives on the stack of the
-// handler that opens it, so every opening builds it afresh from its design.
+// handler that opens it, so every opening builds it afresh from its design. Not a QDialog:
+// a dialog's Esc, default button and accept/reject would close it by paths that skip the
+// window's own unload handler, and these windows have no cancel key and no default button.
 class ModalForm : public QWidget
 {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "app/unixsignals.h"
+#include "app/platform/unixsignals.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

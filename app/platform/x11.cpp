@@ -1,4 +1,4 @@
-#include "app/x11.h"
+#include "app/platform/x11.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -6,14 +6,17 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
+#include <utility>
 
 #if defined(PUKALO_HAVE_XCB)
+#include "app/platform/xcbutil.h"
+
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
-#include <xcb/xcb.h>
 #endif
 
 namespace pukalo {
@@ -30,22 +33,10 @@ xcb_connection_t *connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t intern(xcb_connection_t *c, const char *name)
-{
-    xcb_intern_atom_reply_t *reply =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(qstrlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
-    return atom;
-}
-
 // The window that owns the clipboard, if it is one of this program's own.
 xcb_window_t ownClipboardWindow(xcb_connection_t *c)
 {
-    xcb_get_selection_owner_reply_t *reply = xcb_get_selection_owner_reply(
-        c, xcb_get_selection_owner(c, intern(c, "CLIPBOARD")), nullptr);
-    const xcb_window_t owner = reply ? reply->owner : xcb_window_t(XCB_NONE);
-    free(reply);
+    const xcb_window_t owner = xcb::SelectionOwner(c, xcb::Intern(c, "CLIPBOARD"));
     // Every resource id a client creates carries the base the server gave its connection.
     const xcb_setup_t *setup = xcb_get_setup(c);
     if (owner == XCB_NONE || (owner & ~setup->resource_id_mask) != setup->resource_id_base)
@@ -68,6 +59,94 @@ QString keeperPath()
             return QFileInfo(path).canonicalFilePath();
     }
     return QString();
+}
+
+// A file descriptor closed by whoever holds it last.
+class UniqueFd
+{
+public:
+    explicit UniqueFd(int fd = -1) : m_fd(fd) {}
+    UniqueFd(UniqueFd &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    UniqueFd &operator=(UniqueFd &&other) noexcept
+    {
+        std::swap(m_fd, other.m_fd);
+        return *this;
+    }
+    ~UniqueFd()
+    {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+struct Pipe
+{
+    UniqueFd read, write;
+};
+
+std::optional<Pipe> makePipe()
+{
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        return std::nullopt;
+    return Pipe{UniqueFd(fds[0]), UniqueFd(fds[1])};
+}
+
+// The keeper runs in a session of its own, so that the end of a terminal that started Pukalo
+// does not end it too, with default signal handling; it reads the text on standard input,
+// answers on standard output and says nothing.
+bool spawnKeeper(const QByteArray &keeper, xcb_window_t owner, const Pipe &text, const Pipe &ready)
+{
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_adddup2(&files, text.read.get(), STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&files, ready.write.get(), STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t none, defaults;
+    sigemptyset(&none);
+    sigemptyset(&defaults);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT, SIGPIPE})
+        sigaddset(&defaults, signal);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    char ownerArgument[16];
+    std::snprintf(ownerArgument, sizeof ownerArgument, "%x", unsigned(owner));
+    char *const arguments[] = {const_cast<char *>(keeper.constData()), ownerArgument, nullptr};
+    pid_t pid = 0;
+    const int spawned =
+        posix_spawn(&pid, keeper.constData(), &files, &attributes, arguments, environ);
+    posix_spawn_file_actions_destroy(&files);
+    posix_spawnattr_destroy(&attributes);
+    return spawned == 0;
+}
+
+void sendText(UniqueFd pipe, const QByteArray &text)
+{
+    // A keeper that died early must not take Pukalo with it through SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
+    for (qsizetype sent = 0; sent < text.size();) {
+        const ssize_t n = write(pipe.get(), text.constData() + sent, size_t(text.size() - sent));
+        if (n <= 0)
+            break;
+        sent += n;
+    }
+}
+
+void awaitReady(const UniqueFd &pipe)
+{
+    pollfd ready = {pipe.get(), POLLIN, 0};
+    if (poll(&ready, 1, kReadyTimeoutMs) > 0) {
+        char byte;
+        [[maybe_unused]] ssize_t n = read(pipe.get(), &byte, 1);
+    }
 }
 } // namespace
 #endif
@@ -108,8 +187,8 @@ void SkipTaskbar(QWidget *window)
     xcb_connection_t *c = connection();
     if (!c)
         return;
-    const xcb_atom_t state = intern(c, "_NET_WM_STATE");
-    const xcb_atom_t skip = intern(c, "_NET_WM_STATE_SKIP_TASKBAR");
+    const xcb_atom_t state = xcb::Intern(c, "_NET_WM_STATE");
+    const xcb_atom_t skip = xcb::Intern(c, "_NET_WM_STATE_SKIP_TASKBAR");
     if (state == XCB_ATOM_NONE || skip == XCB_ATOM_NONE)
         return;
     // On a window not mapped yet, the state property is the request; Qt merges its own states
@@ -133,71 +212,18 @@ void HandOverClipboard()
     // Asked of the server, not of Qt's bookkeeping: another program may have taken the
     // clipboard a moment ago.
     const xcb_window_t owner = ownClipboardWindow(c);
-    if (text.isEmpty() || owner == XCB_NONE)
-        return;
     const QByteArray keeper = QFile::encodeName(keeperPath());
-    if (keeper.isEmpty())
+    if (text.isEmpty() || owner == XCB_NONE || keeper.isEmpty())
         return;
-
-    int textPipe[2];
-    int readyPipe[2];
-    if (pipe2(textPipe, O_CLOEXEC) != 0)
+    std::optional<Pipe> textPipe = makePipe();
+    std::optional<Pipe> readyPipe = makePipe();
+    if (!textPipe || !readyPipe || !spawnKeeper(keeper, owner, *textPipe, *readyPipe))
         return;
-    if (pipe2(readyPipe, O_CLOEXEC) != 0) {
-        close(textPipe[0]);
-        close(textPipe[1]);
-        return;
-    }
-
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_adddup2(&files, textPipe[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&files, readyPipe[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t none;
-    sigemptyset(&none);
-    sigset_t defaults;
-    sigemptyset(&defaults);
-    for (int signal : {SIGTERM, SIGHUP, SIGINT, SIGPIPE})
-        sigaddset(&defaults, signal);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setsigdefault(&attributes, &defaults);
-    // Its own session, so the end of a terminal that started Pukalo does not end it too.
-    posix_spawnattr_setflags(&attributes,
-                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    char ownerArgument[16];
-    std::snprintf(ownerArgument, sizeof ownerArgument, "%x", unsigned(owner));
-    char *const arguments[] = {const_cast<char *>(keeper.constData()), ownerArgument, nullptr};
-    pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, keeper.constData(), &files, &attributes, arguments, environ);
-    posix_spawn_file_actions_destroy(&files);
-    posix_spawnattr_destroy(&attributes);
-    close(textPipe[0]);
-    close(readyPipe[1]);
-
-    if (spawned == 0) {
-        // A keeper that died early must not take Pukalo with it through SIGPIPE.
-        std::signal(SIGPIPE, SIG_IGN);
-        for (qsizetype sent = 0; sent < text.size();) {
-            const ssize_t n =
-                write(textPipe[1], text.constData() + sent, size_t(text.size() - sent));
-            if (n <= 0)
-                break;
-            sent += n;
-        }
-    }
-    close(textPipe[1]);
-    if (spawned == 0) {
-        pollfd ready = {readyPipe[0], POLLIN, 0};
-        if (poll(&ready, 1, kReadyTimeoutMs) > 0) {
-            char byte;
-            [[maybe_unused]] ssize_t n = read(readyPipe[0], &byte, 1);
-        }
-    }
-    close(readyPipe[0]);
+    // Only the keeper holds these ends now: its exit or its answer is what the waits see.
+    textPipe->read = UniqueFd();
+    readyPipe->write = UniqueFd();
+    sendText(std::move(textPipe->write), text);
+    awaitReady(readyPipe->read);
 #endif
 }
 
@@ -205,7 +231,8 @@ void ExitNow(int status)
 {
 #if defined(PUKALO_HAVE_XCB)
     if (xcb_connection_t *c = connection())
-        free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+        xcb::Reply<xcb_get_input_focus_reply_t>(
+            xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 #endif
     std::fflush(nullptr);
     _exit(status);

@@ -7,6 +7,7 @@
 #include <span>
 
 class QMenuBar;
+class QObject;
 class QWidget;
 
 // The vocabulary in which each window writes down its design-time definition: controls with
@@ -54,10 +55,27 @@ struct Font
     bool italic = false;
 };
 
+// Where a built control or menu entry is kept: the form's own member of its type, so that a
+// control is written down once in its window's table and declared once in the form's header.
+struct Member
+{
+    void *address = nullptr;
+    void (*assign)(void *address, QObject *built) = nullptr;
+};
+template <typename T>
+Member Into(T *&member)
+{
+    return {&member, [](void *address, QObject *built) {
+                *static_cast<T **>(address) = qobject_cast<T *>(built);
+                Q_ASSERT(*static_cast<T **>(address)); // the kind builds what the member holds
+            }};
+}
+
 struct Control
 {
     Kind kind;
     const char *name;
+    Member into = {};
     const char16_t *text = u"";
     const char16_t *tooltip = u"";
     Twips rect = {};
@@ -83,20 +101,24 @@ struct MenuEntry
     Level level;
     const char *name;
     const char16_t *caption = u"";
+    Member into = {};
 };
 
-constexpr QRgb Rgb(int r, int g, int b)
+struct Window
 {
-    return qRgb(r, g, b);
-}
+    const char *name;
+    const char16_t *caption;
+    QSize clientSize;
+    std::optional<QRgb> background = {}; // none: the toolkit's window colour
+};
 
-// Creates the controls on `client` (the form's client area) and chains the focusable ones in
-// tab-index order. Returns the first of them, the one that has the focus when the form opens.
-QWidget *BuildControls(QWidget *client, std::span<const Control> controls);
+// Builds a window from its design: name, caption, fixed size and background, then its controls
+// on `client` (the window itself, or the main window's central widget) chained in tab-index
+// order, each kept in its member; the first tab stop has the focus when the window opens.
+void BuildWindow(QWidget *window, QWidget *client, const Window &design,
+                 std::span<const Control> controls);
 void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries);
 
-// A form's own background colour, painted behind its controls.
-void SetFormBackground(QWidget *form, QRgb colour);
 // Places a top-level window in the middle of the screen it opens on.
 void CentreOnScreen(QWidget *window);
 } // namespace pukalo::design

@@ -1,4 +1,4 @@
-#include "app/controls.h"
+#include "app/platform/controls.h"
 
 #include <QFontInfo>
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <exception>
 #include <functional>
@@ -41,6 +42,14 @@ auto Guarded(Handler handler)
             ReportRuntimeError(error.message());
         }
     };
+}
+
+// Connects a signal to a handler of the form, guarded as above: the one way every window
+// wires its controls, menus and timers to its handlers.
+template <typename Sender, typename Signal, typename Form>
+void ConnectHandler(Sender *sender, Signal signal, Form *form, void (Form::*handler)())
+{
+    QObject::connect(sender, signal, form, Guarded([form, handler] { (form->*handler)(); }));
 }
 
 // Tests watch End and the report instead of having the process end under them.

@@ -1,7 +1,7 @@
-#include "app/formdesign.h"
+#include "app/platform/formdesign.h"
 
-#include "app/controls.h"
-#include "app/japanesefont.h"
+#include "app/platform/controls.h"
+#include "app/platform/japanesefont.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -106,9 +106,18 @@ void paint(const Control &c, QWidget *w)
 }
 } // namespace
 
-QWidget *BuildControls(QWidget *client, std::span<const Control> controls)
+void BuildWindow(QWidget *window, QWidget *client, const Window &design,
+                 std::span<const Control> controls)
 {
-    std::vector<const Control *> byTab;
+    window->setObjectName(QLatin1StringView(design.name));
+    window->setWindowTitle(QString::fromUtf16(design.caption));
+    client->setFixedSize(design.clientSize);
+    if (design.background) {
+        QPalette palette = window->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(*design.background));
+        window->setPalette(palette);
+    }
+
     std::vector<QWidget *> widgets;
     for (const Control &c : controls) {
         QWidget *w = create(c, client);
@@ -119,16 +128,17 @@ QWidget *BuildControls(QWidget *client, std::span<const Control> controls)
         if (*c.tooltip)
             w->setToolTip(QString::fromUtf16(c.tooltip));
         paint(c, w);
-        byTab.push_back(&c);
+        if (c.into.assign)
+            c.into.assign(c.into.address, w);
         widgets.push_back(w);
     }
 
     std::vector<size_t> order(controls.size());
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return byTab[a]->tabIndex < byTab[b]->tabIndex; });
-    QWidget *first = nullptr;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return controls[a].tabIndex < controls[b].tabIndex;
+    });
     QWidget *previous = nullptr;
     for (size_t i : order) {
         QWidget *w = widgets[i];
@@ -137,10 +147,9 @@ QWidget *BuildControls(QWidget *client, std::span<const Control> controls)
         if (previous)
             QWidget::setTabOrder(previous, w);
         else
-            first = w;
+            w->setFocus();
         previous = w;
     }
-    return first;
 }
 
 void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries)
@@ -154,12 +163,16 @@ void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries)
             menu = bar->addMenu(caption);
             menu->setObjectName(name);
             menu->menuAction()->setObjectName(name + QStringLiteral("Action"));
+            if (e.into.assign)
+                e.into.assign(e.into.address, menu);
             break;
         case Level::Item:
         case Level::CheckItem: {
             QAction *action = menu->addAction(caption);
             action->setObjectName(name);
             action->setCheckable(e.level == Level::CheckItem);
+            if (e.into.assign)
+                e.into.assign(e.into.address, action);
             break;
         }
         case Level::Separator:
@@ -167,14 +180,6 @@ void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries)
             break;
         }
     }
-}
-
-void SetFormBackground(QWidget *form, QRgb colour)
-{
-    QPalette palette = form->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
-    form->setPalette(palette);
-    form->setAutoFillBackground(true);
 }
 
 void CentreOnScreen(QWidget *window)

@@ -1,4 +1,4 @@
-#include "app/clipboard.h"
+#include "app/platform/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
