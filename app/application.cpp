@@ -63,6 +63,7 @@ int RunApplication(int &argc, char **argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/main/pukalo.ico")));
 
     RouteTerminationSignals([] { requestClose(FormMain::AppTaskManager); });
+    ServeClipboardExactly();
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
                      [] { requestClose(FormMain::AppWindows); });
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -14,9 +15,12 @@ int s_pipe[2] = {-1, -1};
 
 void onSignal(int)
 {
+    // Nothing but async-signal-safe calls here, and errno as the interrupted code left it; the
+    // rest happens in the event loop.
+    const int savedErrno = errno;
     const char byte = 1;
-    // Nothing but async-signal-safe calls here; the rest happens in the event loop.
     [[maybe_unused]] ssize_t written = ::write(s_pipe[0], &byte, 1);
+    errno = savedErrno;
 }
 } // namespace
 
@@ -38,8 +42,13 @@ void RouteTerminationSignals(std::function<void()> handler)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGHUP, SIGINT})
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        // A signal ignored when the program started (nohup ignores SIGHUP) stays ignored.
+        struct sigaction before = {};
+        if (::sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_IGN)
+            continue;
         ::sigaction(signal, &action, nullptr);
+    }
 }
 
 } // namespace pukalo

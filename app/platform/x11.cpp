@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
@@ -11,8 +12,12 @@
 #include <utility>
 
 #if defined(PUKALO_HAVE_XCB)
+#include "app/platform/selection.h"
 #include "app/platform/xcbutil.h"
 
+#include <QAbstractNativeEventFilter>
+
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -44,7 +49,9 @@ xcb_window_t ownClipboardWindow(xcb_connection_t *c)
     return owner;
 }
 
-constexpr int kReadyTimeoutMs = 250;
+// Long enough for a keeper on a busy machine (it answers in a few milliseconds otherwise),
+// short enough that the exit stays prompt when it never answers.
+constexpr int kReadyTimeoutMs = 1000;
 
 // Beside the program in a build folder; in its libexec folder once installed.
 QString keeperPath()
@@ -134,19 +141,72 @@ void sendText(UniqueFd pipe, const QByteArray &text)
     std::signal(SIGPIPE, SIG_IGN);
     for (qsizetype sent = 0; sent < text.size();) {
         const ssize_t n = write(pipe.get(), text.constData() + sent, size_t(text.size() - sent));
+        if (n < 0 && errno == EINTR)
+            continue;
         if (n <= 0)
             break;
         sent += n;
     }
 }
 
-void awaitReady(const UniqueFd &pipe)
+// True once the keeper says it owns the clipboard. A signal arriving meanwhile (a second
+// SIGTERM, the SIGHUP of a closing terminal) must not cut the wait short: the copy would be
+// lost, so the wait goes on for the time that remains.
+bool awaitReady(const UniqueFd &pipe)
 {
-    pollfd ready = {pipe.get(), POLLIN, 0};
-    if (poll(&ready, 1, kReadyTimeoutMs) > 0) {
+    QElapsedTimer clock;
+    clock.start();
+    for (qint64 left = kReadyTimeoutMs; left > 0; left = kReadyTimeoutMs - clock.elapsed()) {
+        pollfd ready = {pipe.get(), POLLIN, 0};
+        const int polled = poll(&ready, 1, int(left));
+        if (polled < 0 && errno == EINTR)
+            continue;
+        if (polled <= 0)
+            return false;
         char byte;
-        [[maybe_unused]] ssize_t n = read(pipe.get(), &byte, 1);
+        ssize_t n;
+        do
+            n = read(pipe.get(), &byte, 1);
+        while (n < 0 && errno == EINTR);
+        return n == 1;
     }
+    return false;
+}
+
+// Qt would answer a request for STRING with a text that is not Latin-1 by question marks, and
+// any unknown target with success. While Pukalo owns the clipboard its requests are answered
+// here instead, as the keeper answers them after the exit: only in forms that hold the text
+// exactly.
+class ExactClipboard : public QAbstractNativeEventFilter
+{
+public:
+    explicit ExactClipboard(xcb_connection_t *c) : m_connection(c), m_atoms(c) {}
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        auto *event = static_cast<xcb_generic_event_t *>(message);
+        if (type != "xcb_generic_event_t" || (event->response_type & 0x7F) != XCB_SELECTION_REQUEST)
+            return false;
+        const auto &request = *reinterpret_cast<xcb_selection_request_event_t *>(event);
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        if (request.selection != m_atoms.clipboard || !clipboard->ownsClipboard())
+            return false;
+        const std::optional<selection::Text> text =
+            selection::FromUtf8(clipboard->text(QClipboard::Clipboard).toStdString());
+        if (!text)
+            return false;
+        selection::Answer(m_connection, m_atoms, *text, XCB_CURRENT_TIME, request);
+        return true;
+    }
+
+private:
+    xcb_connection_t *m_connection;
+    selection::Atoms m_atoms;
+};
+
+void reportLostCopy(const char *why)
+{
+    std::fprintf(
+        stderr, "pukalo: the copied text could not be kept on the clipboard after exit: %s\n", why);
 }
 } // namespace
 #endif
@@ -201,6 +261,14 @@ void SkipTaskbar(QWidget *window)
 #endif
 }
 
+void ServeClipboardExactly()
+{
+#if defined(PUKALO_HAVE_XCB)
+    if (xcb_connection_t *c = connection())
+        qApp->installNativeEventFilter(new ExactClipboard(c));
+#endif
+}
+
 void HandOverClipboard()
 {
 #if defined(PUKALO_HAVE_XCB)
@@ -212,18 +280,21 @@ void HandOverClipboard()
     // Asked of the server, not of Qt's bookkeeping: another program may have taken the
     // clipboard a moment ago.
     const xcb_window_t owner = ownClipboardWindow(c);
-    const QByteArray keeper = QFile::encodeName(keeperPath());
-    if (text.isEmpty() || owner == XCB_NONE || keeper.isEmpty())
+    if (text.isEmpty() || owner == XCB_NONE)
         return;
+    const QByteArray keeper = QFile::encodeName(keeperPath());
+    if (keeper.isEmpty())
+        return reportLostCopy("its helper pukalo-clipkeep is not installed");
     std::optional<Pipe> textPipe = makePipe();
     std::optional<Pipe> readyPipe = makePipe();
     if (!textPipe || !readyPipe || !spawnKeeper(keeper, owner, *textPipe, *readyPipe))
-        return;
+        return reportLostCopy("its helper pukalo-clipkeep could not be started");
     // Only the keeper holds these ends now: its exit or its answer is what the waits see.
     textPipe->read = UniqueFd();
     readyPipe->write = UniqueFd();
     sendText(std::move(textPipe->write), text);
-    awaitReady(readyPipe->read);
+    if (!awaitReady(readyPipe->read))
+        reportLostCopy("its helper pukalo-clipkeep did not take it over");
 #endif
 }
 

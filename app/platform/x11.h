@@ -15,6 +15,10 @@ bool OnX11();
 // $DISPLAY. Qt aborts in that case; the program says so and ends instead.
 bool X11DisplayReachableIfNeeded();
 
+// While the program owns the clipboard, answers other programs' requests for it only in the
+// forms that hold the text exactly. Call once, after the application object exists.
+void ServeClipboardExactly();
+
 // At the end of the program: when Pukalo still owns the clipboard, hands its text to the small
 // pukalo-clipkeep process, so that what the user copied can still be pasted after Pukalo has
 // gone. Waits until the keeper owns the clipboard, but never longer than a quarter second.

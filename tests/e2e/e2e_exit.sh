@@ -42,17 +42,19 @@ for how in button menu close-box alt-f4 wm-close sigterm sighup sigint; do
     echo "ok: exit by $how"
 done
 
-# The keeper holds nothing of Pukalo's but its own X connection, and goes when another
-# program copies.
+# The keeper holds nothing of Pukalo's but its own X connection, keeps no folder busy, and goes
+# when another program copies.
 keeper=$(keepers)
 open_files=$(for fd in /proc/"$keeper"/fd/*; do readlink "$fd"; done)
 [[ $(grep -cv -e '^/dev/null$' -e '^socket:' <<<"$open_files") -eq 0 &&
-    $(grep -c '^socket:' <<<"$open_files") -eq 1 ]] || fail "the keeper holds: $open_files"
+    $(grep -c '^socket:' <<<"$open_files") -eq 1 && $(readlink "/proc/$keeper/cwd") == / ]] ||
+    fail "the keeper holds: $open_files, $(readlink "/proc/$keeper/cwd")"
 other_copies 'new text'
 wait_for 10 keeper_count 0 || fail "the keeper stayed after another program copied"
 echo "ok: the keeper holds only its X connection and goes when another program copies"
 
-# --- Each target gets the exact bytes it can hold, and nothing it cannot ---------------------
+# --- Each target gets the exact bytes it can hold, and nothing it cannot, while the program
+# runs and from the keeper after it -----------------------------------------------------------
 check_targets() { # text latin1-hex-or-empty ascii(yes/no)
     local targets
     targets=$(xclip -o -selection clipboard -t TARGETS)
@@ -76,11 +78,54 @@ for row in "2 R 10 20286f5e5f5e6f2920 yes $KAOMOJI" "1 L 4 - no （＾＾）" "1
     text=${row#* * * * * } # keeps a trailing blank
     start_pukalo
     copy_kaomoji "$category" "$side" "$downs" "$text"
+    check_targets "$text" "${latin1#-}" "$ascii"
     exit_by sigterm
     wait_for 10 keeper_count 1 || fail "$(keepers | wc -l) keepers after a hand-over"
     check_targets "$text" "${latin1#-}" "$ascii"
 done
 echo "ok: exact bytes per target, nothing lossy"
+
+# The keeper answers as ICCCM asks: MULTIPLE served pair by pair; a request dated before it
+# took the clipboard refused; a forged loss of another selection ignored.
+[[ $("$XCLIENT" multiple UTF8_STRING STRING) == "UTF8_STRING: (×o×) "$'\n'"STRING: $(printf '(\xd7o\xd7) ')" ]] ||
+    fail "MULTIPLE: $("$XCLIENT" multiple UTF8_STRING STRING)"
+! "$XCLIENT" multiple at-time-1 UTF8_STRING >/dev/null || fail "a request from before the keeper's time served"
+"$XCLIENT" forge-clear PRIMARY || fail "could not send a SelectionClear"
+clipboard_is '(×o×) ' && keeper_count 1 || fail "a forged SelectionClear for PRIMARY ended the keeper"
+echo "ok: MULTIPLE, an early request and a forged SelectionClear"
+
+# --- Termination signals back to back (a closing terminal sends SIGHUP after SIGTERM) never
+# lose the copy, whenever the later ones land during the hand-over ------------------------
+for ((round = 1; round <= 10; round++)); do
+    other_copies '' # the copy to keep must be this round's
+    start_pukalo
+    copy_kaomoji 1 L 0 '(^^)'
+    kill -TERM "$PUKALO_PID"
+    for i in $(seq 30); do kill -HUP "$PUKALO_PID" 2>/dev/null || break; done
+    wait_exit
+    clipboard_is '(^^)' || fail "round $round: TERM and HUPs back to back left [$(clipboard)]"
+done
+echo "ok: TERM and a burst of HUPs, 10 times, the copy kept"
+
+# Started with SIGHUP ignored (as nohup does), the program keeps ignoring it.
+start_pukalo --ignore-signal=HUP
+kill -HUP "$PUKALO_PID" && settled # fails if SIGHUP ended it
+kill -TERM "$PUKALO_PID" && wait_exit
+echo "ok: a signal ignored at start stays ignored"
+
+# --- No keeper, or a broken one: one line says the copy is lost, and the exit stays prompt ---
+mkdir "$E2E_TMP/bin" && cp "$PUKALO" "$E2E_TMP/bin/pukalo"
+for keeper in missing broken; do
+    [[ $keeper == missing ]] || install -m 755 <(printf '#!/bin/sh\nexit 1\n') "$E2E_TMP/bin/pukalo-clipkeep"
+    other_copies ''
+    PUKALO=$E2E_TMP/bin/pukalo start_pukalo
+    copy_kaomoji 1 L 0 '(^^)'
+    kill -TERM "$PUKALO_PID"
+    wait_for 20 ended || fail "$keeper keeper: the exit was not prompt"
+    wait_exit
+    grep -q 'copied text could not be kept' "$E2E_TMP/pukalo.err" || fail "$keeper keeper: nothing said"
+done
+echo "ok: a missing or broken keeper is reported and the exit stays prompt"
 
 # --- Nothing to keep: another program copied since; Clipclear empties another's text too ----
 start_pukalo

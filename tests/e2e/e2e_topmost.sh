@@ -10,7 +10,6 @@ below() { ! above; }
 expect_above() { # yes|no what
     wait_for 30 "$([[ $1 == yes ]] && echo above || echo below)" || fail "$2: on top is not $1"
 }
-stored() { sed -n "s/^$1=//p" "$SETTINGS_FILE"; }
 gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 
 # --- Stored on: on top from the start; the toggle takes it off and puts it back in place -----
@@ -21,10 +20,10 @@ window_geometry "$MAIN"
 place="$WX,$WY"
 menu_item m
 expect_above no "first toggle"
-wait_for 20 grep -qx Facechack=2 "$SETTINGS_FILE" || fail "first toggle stored [$(stored Facechack)]"
+wait_for 20 grep -qx Facechack=2 "$SETTINGS_FILE" || fail "first toggle stored: $(cat "$SETTINGS_FILE")"
 menu_item m
 expect_above yes "second toggle"
-wait_for 20 grep -qx Facechack=1 "$SETTINGS_FILE" || fail "second toggle stored [$(stored Facechack)]"
+wait_for 20 grep -qx Facechack=1 "$SETTINGS_FILE" || fail "second toggle stored: $(cat "$SETTINGS_FILE")"
 [[ $(program_windows "プカロ！") == "$MAIN" ]] || fail "the main window was re-created"
 window_geometry "$MAIN"
 [[ "$WX,$WY" == "$place" ]] || fail "the main window moved from $place to $WX,$WY"
@@ -50,8 +49,8 @@ dialog=$(wait_window "プカロ！設定")
 click_in "$dialog" 40 120 # 常に手前に表示
 click_in "$dialog" 280 92 # OK
 expect_above yes "settings OK with the box checked"
-[[ $(stored Facechack) == 1 && $(stored Showlogo) == 2 && $(stored Clipclear) == 2 ]] ||
-    fail "settings OK stored: $(tr '\n' ' ' <"$SETTINGS_FILE")"
+[[ $(cat "$SETTINGS_FILE") == $'[Settings]\nClipclear=2\nFacechack=1\nShowlogo=2' ]] ||
+    fail "settings OK stored: $(cat "$SETTINGS_FILE")"
 # The check mark agrees: the next toggle takes the window off again.
 menu_item m
 expect_above no "toggle after settings OK"

@@ -54,8 +54,9 @@ write_settings() {
 }
 
 # Starts the program (with `env` arguments before it, if any) and waits for its main window.
+# A script's background job would start with SIGINT ignored; a user's program does not.
 start_pukalo() {
-    env "$@" "$PUKALO" >"$E2E_TMP/pukalo.out" 2>"$E2E_TMP/pukalo.err" </dev/null &
+    env --default-signal=INT "$@" "$PUKALO" >"$E2E_TMP/pukalo.out" 2>"$E2E_TMP/pukalo.err" </dev/null &
     PUKALO_PID=$!
     MAIN=$(wait_window "プカロ！" 150)
 }
