@@ -4,12 +4,13 @@
 #include "app/platform/japanesefont.h"
 #include "app/platform/runtime.h"
 #include "app/platform/unixsignals.h"
+#include "app/platform/wayland.h"
 #include "app/platform/x11.h"
 #include "app/startup.h"
 #include "forms/main/formmain.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QClipboard>
 #include <cstdio>
 
 namespace pukalo {
@@ -60,7 +61,6 @@ int RunApplication(int &argc, char **argv)
     }
     // What a Japanese desktop gives controls that have no font of their own.
     QApplication::setFont(DesignFont(9));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/main/pukalo.ico")));
 
     RouteTerminationSignals([] { requestClose(FormMain::AppTaskManager); });
     ServeClipboardExactly();
@@ -75,8 +75,13 @@ int RunApplication(int &argc, char **argv)
         return 1;
     }
     const int status = app.exec();
+    // What the user copied stays pasteable after the program: on wlroots compositors through
+    // wl-copy, on X11 through the keeper.
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const bool handed = clipboard->ownsClipboard() && HandOverToWlCopy(clipboard->text().toUtf8());
     if (OnX11()) {
-        HandOverClipboard();
+        if (!handed)
+            HandOverClipboard();
         ExitNow(status);
     }
     return status;

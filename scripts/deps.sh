@@ -1,9 +1,9 @@
 # Sourced by the run and test scripts: installs with apt-get whatever Debian packages of a list
 # are missing, as root or through sudo, and nothing when all are there.
 
-BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-ipafont-gothic fontconfig)
+BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libxcb1-dev libwayland-dev fonts-ipafont-gothic fontconfig)
 X_PACKAGES=(xvfb openbox xdotool x11-utils)
-TEST_PACKAGES=("${X_PACKAGES[@]}" xclip wmctrl desktop-file-utils appstream dpkg-dev imagemagick)
+TEST_PACKAGES=("${X_PACKAGES[@]}" xclip wmctrl desktop-file-utils appstream dpkg-dev imagemagick fonts-noto-cjk)
 SCREENSHOT_PACKAGES=("${X_PACKAGES[@]}" imagemagick)
 
 ensure_packages() {

@@ -84,6 +84,8 @@ void FormSettei::CommandOK_Click()
     }
     if (!saved)
         Options::ReportWriteFailure();
+    if (CheckLock->isChecked())
+        ExplainIfAlwaysOnTopUnsupported();
     Unload();
 }
 

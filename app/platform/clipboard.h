@@ -4,8 +4,11 @@
 
 namespace pukalo::Clipboard {
 
-// Every write to the system clipboard goes through these two.
+// Every write to the system clipboard goes through these two. A clear takes effect when the
+// handler that asked for it returns (or at the end of the program), unless a text is set first.
 void Clear();
 void SetText(const QString &text);
+// Carries out a clear still waiting.
+void Flush();
 
 } // namespace pukalo::Clipboard

@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -10,7 +11,7 @@
 namespace pukalo {
 
 namespace {
-// Rows as tall as the font and no taller, so that a kaomoji list and the description list
+// Rows as tall as the text and no taller, so that a kaomoji list and the description list
 // beside it show all eleven entries of a column without scrolling, line for line.
 class FontHighRowDelegate : public QStyledItemDelegate
 {
@@ -19,7 +20,9 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(option.fontMetrics.height());
+        // The design's pitch, one pixel more than the text size, whatever the font's own
+        // line height (Noto CJK's is half as much again).
+        size.setHeight(QFontInfo(option.font).pixelSize() + 1);
         return size;
     }
 };
@@ -63,6 +66,19 @@ QString ListBox::Text() const
 {
     const QList<QListWidgetItem *> selected = selectedItems();
     return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void ListBox::focusInEvent(QFocusEvent *event)
+{
+    // Qt makes the first entry current, unselected, when a list without a chosen entry gets the
+    // focus; Down would then skip it. With nothing current, Down chooses the first entry.
+    const bool noneChosen = !currentIndex().isValid();
+    QListWidget::focusInEvent(event);
+    if (noneChosen && selectedItems().isEmpty()) {
+        m_filling = true;
+        setCurrentIndex(QModelIndex());
+        m_filling = false;
+    }
 }
 
 void ListBox::mousePressEvent(QMouseEvent *event)
@@ -111,12 +127,33 @@ QString ComboBox::Text() const
     return currentText();
 }
 
-void WrappedLabel::paintEvent(QPaintEvent *)
+void ComboBox::showPopup()
 {
+    QComboBox::showPopup();
+    // Before the first choice the list opens with no entry chosen, so Enter chooses nothing.
+    if (currentIndex() < 0) {
+        view()->selectionModel()->clear();
+        view()->setCurrentIndex(QModelIndex());
+    }
+}
+
+void ComboBox::wheelEvent(QWheelEvent *event)
+{
+    // A scroll over the box on its way elsewhere must not switch the category.
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
+}
+
+void DesignLabel::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event); // the border, where there is one
     const QRect area = contentsRect();
     QTextLayout layout(text(), font());
     QTextOption option(alignment());
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                  : QTextOption::ManualWrap);
     layout.setTextOption(option);
     const int advance = QFontInfo(font()).pixelSize();
     layout.beginLayout();
@@ -125,7 +162,9 @@ void WrappedLabel::paintEvent(QPaintEvent *)
         if (!line.isValid())
             break;
         line.setLineWidth(area.width());
-        line.setPosition(QPointF(0, y));
+        // The baseline where the design's gothic has it, 0.88 of the size below the line's top,
+        // whatever ascent the Japanese font in use declares.
+        line.setPosition(QPointF(0, y + 0.88 * advance - line.ascent()));
     }
     layout.endLayout();
 

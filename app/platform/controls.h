@@ -24,6 +24,7 @@ signals:
     void Click();
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
@@ -43,15 +44,20 @@ public:
     // Appends without choosing anything: the field keeps the text it shows.
     void AddItem(const QString &text);
     QString Text() const;
+    void showPopup() override;
 
 signals:
     void Click();
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
 };
 
-// A label whose text wraps at its width with lines as far apart as the font is high, the way
-// the windows were designed; a font's own line spacing (often a pixel or two more) would push
-// the last line of a paragraph out of its label.
-class WrappedLabel : public QLabel
+// A label as the windows were designed: lines as far apart as the text is high and the
+// baseline where the design's gothic puts it, whatever Japanese font is installed. A font's own
+// line spacing (Noto CJK's is half as much again as the text size) would push text out of its
+// label.
+class DesignLabel : public QLabel
 {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include "app/platform/controls.h"
 #include "app/platform/japanesefont.h"
+#include "app/platform/x11.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,7 +31,7 @@ QWidget *create(const Control &c, QWidget *client)
         return combo;
     }
     case Kind::Label: {
-        auto *label = c.wrap ? new WrappedLabel(text, client) : new QLabel(text, client);
+        auto *label = new DesignLabel(text, client);
         // Kaomoji such as "<^^>" must never be taken for markup.
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -45,6 +46,14 @@ QWidget *create(const Control &c, QWidget *client)
         // Enter presses the button that has the focus, as Space does; no window of the
         // program has a default button.
         button->setAutoDefault(true);
+        // Drawn in its own colour, flat with a raised edge; styles would paint a gradient.
+        if (c.kind == Kind::GraphicalButton && c.background) {
+            button->setStyleSheet(
+                QStringLiteral("QPushButton { background-color: %1; border: 2px outset #c0c0c0; }"
+                               "QPushButton:pressed { border-style: inset; }"
+                               "QPushButton:focus { outline: 1px dotted black; }")
+                    .arg(QColor::fromRgb(*c.background).name()));
+        }
         return button;
     }
     case Kind::CheckBox:
@@ -185,9 +194,11 @@ void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries)
 void CentreOnScreen(QWidget *window)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), window->size());
+        // The whole window, title bar and borders included, is what sits in the middle.
+        const QMargins extents = FrameExtents(window);
+        QRect frame = QRect(QPoint(), window->size()).marginsAdded(extents);
         frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
+        window->move(frame.topLeft() + QPoint(extents.left(), extents.top()));
     }
 }
 

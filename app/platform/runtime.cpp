@@ -1,5 +1,7 @@
 #include "app/platform/runtime.h"
 
+#include "app/platform/clipboard.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -12,6 +14,8 @@ EndHooks s_hooks;
 
 void finish(int status)
 {
+    // A clear that the exit procedure asked for happens before anything else ends.
+    Clipboard::Flush();
     s_ended = true;
     if (s_hooks.end) {
         s_hooks.end(status);

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
@@ -220,6 +221,24 @@ bool OnX11()
 #endif
 }
 
+bool AlwaysOnTopSupported()
+{
+#if defined(PUKALO_HAVE_XCB)
+    if (xcb_connection_t *c = connection()) {
+        const xcb_atom_t above = xcb::Intern(c, "_NET_WM_STATE_ABOVE");
+        const xcb::Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            c,
+            xcb_get_property(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
+                             xcb::Intern(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096),
+            nullptr));
+        const auto *atoms = reply ? static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get())) : nullptr;
+        return atoms && std::count(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4, above);
+    }
+#endif
+    // Native Wayland lets no program keep its window above others; elsewhere Qt does it.
+    return QGuiApplication::platformName() != QLatin1StringView("wayland");
+}
+
 bool X11DisplayReachableIfNeeded()
 {
 #if defined(PUKALO_HAVE_XCB)
@@ -228,13 +247,19 @@ bool X11DisplayReachableIfNeeded()
     // when none is named (Qt then prefers Wayland and falls back to X11 itself).
     if (!platform.isEmpty() && !platform.startsWith("xcb"))
         return true;
-    if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    const bool reachable = !qEnvironmentVariableIsEmpty("DISPLAY") && [] {
+        xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+        const bool connected = xcb_connection_has_error(c) == 0;
+        xcb_disconnect(c);
+        return connected;
+    }();
+    if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        // A Wayland session that offers X11 too (XWayland): run there unless the user chose a
+        // platform, for always-on-top and centring work wherever its window manager allows.
+        if (reachable)
+            qputenv("QT_QPA_PLATFORM", "xcb");
         return true;
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        return false;
-    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
-    const bool reachable = xcb_connection_has_error(c) == 0;
-    xcb_disconnect(c);
+    }
     return reachable;
 #else
     return true;
@@ -259,6 +284,40 @@ void SkipTaskbar(QWidget *window)
 #else
     Q_UNUSED(window)
 #endif
+}
+
+QMargins FrameExtents(QWidget *window)
+{
+#if defined(PUKALO_HAVE_XCB)
+    xcb_connection_t *c = connection();
+    if (!c)
+        return {};
+    // Asks the window manager what frame the window will get, before it is mapped.
+    const auto id = xcb_window_t(window->winId());
+    const xcb_atom_t extents = xcb::Intern(c, "_NET_FRAME_EXTENTS");
+    xcb_client_message_event_t request = {};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = id;
+    request.type = xcb::Intern(c, "_NET_REQUEST_FRAME_EXTENTS");
+    xcb_send_event(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&request));
+    // A window manager that knows the request answers within milliseconds; one that does not
+    // never does, and the window is then centred without its frame.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const xcb::Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            c, xcb_get_property(c, 0, id, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+        if (reply && xcb_get_property_value_length(reply.get()) == 16) {
+            const auto *v = static_cast<const uint32_t *>(xcb_get_property_value(reply.get()));
+            return QMargins(int(v[0]), int(v[2]), int(v[1]), int(v[3]));
+        }
+        usleep(5000);
+    }
+#else
+    Q_UNUSED(window)
+#endif
+    return {};
 }
 
 void ServeClipboardExactly()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMargins>
+
 class QWidget;
 
 namespace pukalo {
@@ -8,10 +10,19 @@ namespace pukalo {
 // first shown. Does nothing where the program does not run on X11.
 void SkipTaskbar(QWidget *window);
 
+// The frame the window manager puts around the window (left, top, right, bottom), asked of it
+// before the window is shown; none where it does not say.
+QMargins FrameExtents(QWidget *window);
+
 // True when the program talks to an X server (X11 or XWayland).
 bool OnX11();
 
-// Before the toolkit starts: false when Qt would have to run on X11 and no X server answers at
+// Whether the window manager can keep a window above all others: on X11 when it says so in
+// _NET_SUPPORTED; never on native Wayland.
+bool AlwaysOnTopSupported();
+
+// Before the toolkit starts: on a Wayland session that offers X11 as well and no platform
+// chosen, chooses X11. False when Qt would have to run on X11 and no X server answers at
 // $DISPLAY. Qt aborts in that case; the program says so and ends instead.
 bool X11DisplayReachableIfNeeded();
 

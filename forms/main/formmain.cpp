@@ -200,6 +200,8 @@ void FormMain::mnuTemae_Click()
     SetTopmost(this, on ? 1 : 0);
     if (!Options::Write(Options::Key::Facechack, on))
         Options::ReportWriteFailure();
+    if (on)
+        ExplainIfAlwaysOnTopUnsupported();
 }
 
 } // namespace pukalo

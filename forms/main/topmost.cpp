@@ -1,9 +1,12 @@
 #include "forms/main/topmost.h"
 
 #include "app/platform/formslot.h"
+#include "app/platform/x11.h"
 #include "app/platform/zorder.h"
 #include "forms/main/formmain.h"
 #include "settings/options.h"
+
+#include <QMessageBox>
 
 namespace pukalo {
 
@@ -31,6 +34,20 @@ void ReturnMainWindowToTopBand()
 {
     if (Options::IsOn(Options::Key::Facechack, QString::fromUtf16(Options::Off)))
         SetTopmost(FormSlot<FormMain>::Instance(), 1);
+}
+
+void ExplainIfAlwaysOnTopUnsupported()
+{
+    static bool explained = false;
+    if (explained || AlwaysOnTopSupported())
+        return;
+    explained = true;
+    QMessageBox box(QMessageBox::Information, QStringLiteral("プカロ！"),
+                    QStringLiteral("このデスクトップでは、ウィンドウを常に手前に表示することが"
+                                   "できません。\n設定は保存され、対応しているデスクトップで"
+                                   "有効になります。"),
+                    QMessageBox::Ok, FormSlot<FormMain>::Instance());
+    box.exec();
 }
 
 void SetTopmostObserverForTesting(std::function<void(QWidget *, qint16)> callback)

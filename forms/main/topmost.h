@@ -17,6 +17,11 @@ void SetTopmost(QWidget *form, qint16 flag);
 // opening command took it out of.
 void ReturnMainWindowToTopBand();
 
+// Called when the user turns always-on-top on. Where the desktop cannot keep a window above
+// others (native Wayland, or a window manager without that state), says so once per run; the
+// option is stored all the same, for a desktop that allows it.
+void ExplainIfAlwaysOnTopUnsupported();
+
 // Tests see every call, whatever its flag, before it reaches the window system.
 void SetTopmostObserverForTesting(std::function<void(QWidget *form, qint16 flag)> observer);
 

@@ -29,12 +29,12 @@ wait_for 30 windows_open "== 1" || fail "the splash did not close"
 (((t_main - t_splash) / 1000000 >= 1500)) || fail "main window after $(((t_main - t_splash) / 1000000)) ms"
 echo "ok: splash for $(((t_main - t_splash) / 1000000)) ms, then the main window"
 
-# Fixed size with a menu bar, centred, closable and minimizable only, with its icon.
+# Fixed size with a menu bar, centred with its frame, closable and minimizable only, with its icon.
 window_geometry "$MAIN"
+read -r left right top bottom < <(xprop -id "$MAIN" _NET_FRAME_EXTENTS | tr -d , | cut -d= -f2)
 ((WW == 440 && WH > 280 && WH < 320)) || fail "main window is $WW x $WH"
-dx=$((WX - (1024 - WW) / 2)) dy=$((WY - (768 - WH) / 2)) # the title bar is not counted yet
-((dx >= -2 && dx <= 2 && dy >= 0 && dy <= 25)) ||
-    fail "main window not centred: $WX,$WY"
+dx=$((WX - left - (1024 - WW - left - right) / 2)) dy=$((WY - top - (768 - WH - top - bottom) / 2))
+((dx * dx <= 1 && dy * dy <= 1)) || fail "main window's frame not centred: off by $dx,$dy"
 actions=$(xprop -id "$MAIN" _NET_WM_ALLOWED_ACTIONS)
 [[ $actions == *ACTION_CLOSE* && $actions == *ACTION_MINIMIZE* && $actions != *MAXIMIZE* &&
     $actions != *RESIZE* ]] || fail "allowed actions: $actions"
@@ -87,11 +87,41 @@ echo "ok: spacers and descriptions change nothing, the list picks by mouse"
 kill -TERM "$PUKALO_PID"
 wait_exit
 
-# --- With the logo switched off the main window comes alone, and the file is not rewritten --
+# --- With the logo switched off the main window comes alone, and the file is not rewritten. --
+# Before any choice the drop-down opens with nothing chosen (Enter loads nothing), and Down in
+# a freshly loaded list chooses its first kaomoji.
 write_settings Showlogo=2
+other_copies ''
 start_pukalo
 [[ $(program_windows | wc -l) -eq 1 && -z $(splash) ]] || fail "Showlogo=2 showed more than the main window"
 grep -qx Showlogo=2 "$SETTINGS_FILE" || fail "Showlogo was rewritten"
+click_in "$MAIN" 400 12
+wait_for 30 windows_open ">= 2" || fail "the drop-down list did not open"
+key Return
+click_in "$MAIN" 30 38 # List1, empty unless Enter loaded a category
+settled
+clipboard_is '' || fail "Enter in the fresh drop-down list loaded a category"
+click_in "$MAIN" 330 12
+key Down Tab Tab Down # 笑顔１, then through 設定 into List1
+wait_clipboard '(^^)' || fail "Down into a fresh list: clipboard has [$(clipboard)]"
 kill -TERM "$PUKALO_PID"
 wait_exit
-echo "ok: Showlogo=2 opens the main window directly"
+echo "ok: Showlogo=2 opens the main window directly; fresh lists and drop-down"
+
+# --- With Noto CJK as the only Japanese font every row sits where the design has it: a click
+# at each row's place copies that row's kaomoji ----------------------------------------------
+cat >"$E2E_TMP/fonts.conf" <<CONF
+<?xml version="1.0"?>
+<fontconfig><dir>/usr/share/fonts/opentype/noto</dir><dir>/usr/share/fonts/truetype/dejavu</dir>
+<cachedir>$E2E_TMP/fontcache</cachedir></fontconfig>
+CONF
+start_pukalo FONTCONFIG_FILE="$E2E_TMP/fonts.conf"
+click_in "$MAIN" 330 12
+key $(printf 'Down %.0s' $(seq 16)) # その他１, eleven entries a column
+while IFS=$'\t' read -r _ side row kaomoji; do
+    click_in "$MAIN" "$([[ $side == L ]] && echo 30 || echo 250)" $((38 + 34 * (row - 1)))
+    wait_clipboard "$kaomoji" || fail "Noto CJK: $side$row gave [$(clipboard)], not [$kaomoji]"
+done < <("$CATALOGUE_DUMP" | grep '^その他１')
+kill -TERM "$PUKALO_PID"
+wait_exit
+echo "ok: with Noto CJK alone every row is where the design has it"

@@ -57,3 +57,18 @@ expect_above no "toggle after settings OK"
 kill -TERM "$PUKALO_PID"
 wait_exit
 echo "ok: settings dialog applies always-on-top and its check mark at once"
+
+# --- A window manager that cannot keep a window above others: turning the option on says so
+# once, and the option is stored for a desktop that can -------------------------------------
+kill "${PIDS_TO_KILL[@]:1}"
+xprop -root -remove _NET_SUPPORTED
+write_settings Showlogo=2 Facechack=2
+start_pukalo
+xdotool windowfocus --sync "$MAIN"
+menu_item m
+wait_for 50 windows_open "== 2" || fail "no word that always on top cannot work here"
+key Return
+wait_for 20 grep -qx Facechack=1 "$SETTINGS_FILE" || fail "the option was not stored"
+kill -TERM "$PUKALO_PID"
+wait_exit
+echo "ok: where always on top cannot work, the user is told and the option kept"
