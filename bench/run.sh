@@ -8,7 +8,11 @@
 #   switch       Combo1_Click for each of the sixteen categories, lists repainted, in process;
 #   copy         a real click on a kaomoji until another process (xclip) reads it;
 #   exit         exit command -> process gone, with and without the clipboard hand-over, with
-#                and without a clipboard manager that never answers.
+#                and without a clipboard manager that never answers;
+#   search       a keystroke in the search field until the results are painted, for a one-
+#                character, a two-character and a no-match query, and opening the search
+#                window until its field has the focus, in process; `pukalo --list` as a
+#                whole process.
 # Medians over RUNS runs (default 10) after warm-up runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,13 +23,13 @@ if [[ ${PEERS:-0} == 1 ]]; then
 fi
 cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DPUKALO_BUILD_BENCH=ON \
     >/dev/null
-cmake --build build/bench -j"$(nproc)" --target pukalo pukalo-clipkeep silent_clipboard_manager \
-    mapwatch bench_floor bench_category_switch >/dev/null
+cmake --build build/bench -j"$(nproc)" --target pukalo pukalo-clipkeep xclient catalogue_dump \
+    mapwatch bench_floor bench_category_switch bench_search >/dev/null
 
 RUNS=${RUNS:-10}
 WARMUP=2
 B=$PWD/build/bench
-export PUKALO=$B/pukalo
+export PUKALO=$B/pukalo XCLIENT=$B/tests/xclient CATALOGUE_DUMP=$B/tests/catalogue_dump BUILD_DIR=$B
 source tests/e2e/lib.sh
 start_display
 write_settings Showlogo=2
@@ -82,10 +86,10 @@ row "  Combo1_Click" "$switch_median" "$switch_worst" "" ""
 
 # --- Click -> clipboard readable by another process ----------------------------------------
 start_pukalo
-win=$(wait_window "プカロ！")
-click_client "$win" 330 12
+win=$MAIN
+click_in "$win" 330 12
 xdotool key --clearmodifiers Down
-click_client "$win" 250 38 # put the right list's first kaomoji ahead of the left one's
+click_in "$win" 250 38 # put the right list's first kaomoji ahead of the left one's
 wait_clipboard '(^^ゞ' || fail "no copy"
 copies=()
 for ((i = 0; i < WARMUP + RUNS; i++)); do
@@ -107,13 +111,11 @@ row "  real click on a kaomoji" "$(awk -v t="$copy_median" 'BEGIN {printf "%.1f"
 
 # --- Exit -----------------------------------------------------------------------------------
 one_exit() { # copy(yes/no) -> ms
-    start_pukalo
-    local w
-    w=$(wait_window "プカロ！")
+    start_pukalo >/dev/null
     if [[ $1 == yes ]]; then
-        click_client "$w" 330 12
+        click_in "$MAIN" 330 12
         xdotool key --clearmodifiers Down
-        click_client "$w" 30 38
+        click_in "$MAIN" 30 38
         wait_clipboard '(^^)' || fail "no copy"
     fi
     sleep 0.2
@@ -129,7 +131,7 @@ one_exit() { # copy(yes/no) -> ms
 measure_exit() { # label copy manager
     local manager_pid= i times=()
     if [[ $3 == yes ]]; then
-        "$B/tests/silent_clipboard_manager" >/dev/null &
+        "$B/tests/xclient" silent-manager >/dev/null &
         manager_pid=$!
         sleep 0.2
     fi
@@ -145,3 +147,18 @@ measure_exit "nothing copied, no clipboard manager" no no
 measure_exit "copy handed to the keeper, no manager" yes no
 measure_exit "nothing copied, silent clipboard manager" no yes
 measure_exit "copy handed to the keeper, silent manager" yes yes
+
+# --- Search -----------------------------------------------------------------------------------
+row "search window, in process" "median us" "worst us" "" ""
+while IFS=$'\t' read -r what med worst; do
+    row "  $what" "$med" "$worst" "" ""
+done < <("$B/bench/bench_search")
+lists=()
+for ((i = 0; i < WARMUP + RUNS; i++)); do
+    t0=$(date +%s%N)
+    env -u DISPLAY "$B/pukalo" --list >/dev/null
+    t1=$(date +%s%N)
+    ((i >= WARMUP)) && lists+=($(((t1 - t0) / 100000)))
+done
+row "pukalo --list, whole process (start-up above: $(tr ' ' '\n' <<<"${startup[pukalo]}" | grep . | median) ms)" \
+    "$(awk -v t="$(printf '%s\n' "${lists[@]}" | median)" 'BEGIN {printf "%.1f", t / 10}') ms" "" "" ""

@@ -14,6 +14,7 @@ struct KaomojiRow
 {
     std::u16string_view kaomoji;
     std::u16string_view description;
+    std::u16string_view reading; // the description in hiragana, for finding it by typing
 };
 
 struct KaomojiCategory

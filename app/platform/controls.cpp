@@ -1,8 +1,9 @@
 #include "app/platform/controls.h"
 
-#include <QFontInfo>
-#include <QLineEdit>
 #include <QAbstractItemView>
+#include <QFontInfo>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -144,6 +145,18 @@ void ComboBox::wheelEvent(QWheelEvent *event)
         QComboBox::wheelEvent(event);
     else
         event->ignore();
+}
+
+void SearchField::inputMethodEvent(QInputMethodEvent *event)
+{
+    m_preedit = event->preeditString();
+    QLineEdit::inputMethodEvent(event);
+    emit Typed();
+}
+
+SearchField::SearchField(QWidget *parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, [this] { emit Typed(); });
 }
 
 void DesignLabel::paintEvent(QPaintEvent *event)

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 
 namespace pukalo {
@@ -51,6 +52,26 @@ signals:
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
+};
+
+// A one-line field that reports what the user is typing at every keystroke, including the part
+// an input method is still composing (Japanese is typed in readings before it is converted).
+class SearchField : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit SearchField(QWidget *parent = nullptr);
+    // The committed text and, after it, what the input method is composing.
+    QString Query() const { return text() + m_preedit; }
+
+signals:
+    void Typed();
+
+protected:
+    void inputMethodEvent(QInputMethodEvent *event) override;
+
+private:
+    QString m_preedit;
 };
 
 // A label as the windows were designed: lines as far apart as the text is high and the

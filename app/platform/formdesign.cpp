@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTreeWidget>
 #include <algorithm>
 #include <vector>
 
@@ -76,6 +77,18 @@ QWidget *create(const Control &c, QWidget *client)
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
     }
+    case Kind::SearchField:
+        return new SearchField(client);
+    case Kind::ResultTable: {
+        auto *table = new QTreeWidget(client);
+        table->setColumnCount(3);
+        table->setHeaderHidden(true);
+        table->setRootIsDecorated(false);
+        table->setUniformRowHeights(true);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        return table;
+    }
     }
     return nullptr;
 }
@@ -87,6 +100,7 @@ void paint(const Control &c, QWidget *w)
         const QColor colour = QColor::fromRgb(*c.background);
         switch (c.kind) {
         case Kind::ListBox:
+        case Kind::ResultTable:
         case Kind::TextBox:
         case Kind::ComboBox:
             palette.setColor(QPalette::Base, colour);

@@ -46,6 +46,8 @@ enum class Kind
     CheckBox,
     TextBox, // multi-line, vertical scroll bar, wraps at its width
     PictureBox,
+    SearchField, // one line; reports its text as typed, an input method's composition included
+    ResultTable, // rows of columns, one chosen at a time, no header
 };
 
 struct Font

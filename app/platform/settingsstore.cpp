@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace pukalo {
 
@@ -74,6 +75,59 @@ QString GetSetting(const QString &app, const QString &section, const QString &ke
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(u',');
     return value.toString();
+}
+
+std::vector<std::pair<QString, QString>> GetSection(const QString &app, const QString &section)
+{
+    QSettings store(SettingsFilePath(app), QSettings::IniFormat);
+    store.beginGroup(section);
+    std::vector<std::pair<QString, QString>> entries;
+    for (const QString &key : store.childKeys()) {
+        const QVariant value = store.value(key);
+        entries.emplace_back(key,
+                             value.typeId() == QMetaType::QString ? value.toString() : QString());
+    }
+    return entries;
+}
+
+bool RewritesUnchanged(const QString &app)
+{
+    const QString path = SettingsFilePath(app);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    if (info.isSymLink() || !info.isFile())
+        return false;
+    // A copy written back by the very same code shows what a rewrite would make of the file.
+    QTemporaryDir scratch;
+    const QString copy = scratch.filePath(QStringLiteral("copy.ini"));
+    if (!scratch.isValid() || !QFile::copy(path, copy))
+        return false;
+    {
+        QSettings store(copy, QSettings::IniFormat);
+        store.setValue(QStringLiteral("PukaloRewriteCheck/x"), 1);
+        store.sync(); // written out with the mark, then again without it
+        store.remove(QStringLiteral("PukaloRewriteCheck"));
+        store.sync();
+        if (store.status() != QSettings::NoError)
+            return false;
+    }
+    QFile original(path), rewritten(copy);
+    return original.open(QIODevice::ReadOnly) && rewritten.open(QIODevice::ReadOnly) &&
+           original.readAll() == rewritten.readAll();
+}
+
+bool ReplaceSection(const QString &app, const QString &section,
+                    const std::vector<std::pair<QString, QString>> &entries)
+{
+    const QString path = SettingsFilePath(app);
+    removeStaleTemporaryFiles(path);
+    QSettings store(path, QSettings::IniFormat);
+    store.remove(section);
+    for (const auto &[key, value] : entries)
+        store.setValue(section + u'/' + key, value);
+    store.sync();
+    return store.status() == QSettings::NoError && store.isWritable();
 }
 
 bool SaveSetting(const QString &app, const QString &section, const QString &key,

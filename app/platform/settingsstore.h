@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace pukalo {
 
@@ -15,6 +17,18 @@ QString GetSetting(const QString &app, const QString &section, const QString &ke
 // full); the file then still holds what it held before.
 [[nodiscard]] bool SaveSetting(const QString &app, const QString &section, const QString &key,
                                const QString &value);
+
+// Every key of a section with its value, in the store's order; a value that is not plain text
+// (a list, or Qt's own variant form) comes back null.
+std::vector<std::pair<QString, QString>> GetSection(const QString &app, const QString &section);
+// Whether the store can rewrite its file without changing a byte of what is there now: true
+// when there is no file yet, false for a file it would read differently than it is written
+// (damaged, hand-edited in another form, a link or a folder in its place).
+bool RewritesUnchanged(const QString &app);
+// Replaces the whole section with these keys and values, written whole as SaveSetting writes;
+// the other sections stay as they are.
+[[nodiscard]] bool ReplaceSection(const QString &app, const QString &section,
+                                  const std::vector<std::pair<QString, QString>> &entries);
 
 // The file behind an application name. Tests point the store at a folder of their own so they
 // never see or change the user's real settings.

@@ -50,7 +50,8 @@ bool HandOverToWlCopy(const QByteArray &text)
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || text.isEmpty() ||
         !compositorOffersDataControl())
         return false;
-    const QByteArray wlCopy = QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("wl-copy")));
+    const QByteArray wlCopy =
+        QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("wl-copy")));
     if (wlCopy.isEmpty()) {
         std::fprintf(stderr, "pukalo: the copied text could not be kept on the clipboard after "
                              "exit: wl-copy (package wl-clipboard) is not installed\n");
@@ -59,8 +60,8 @@ bool HandOverToWlCopy(const QByteArray &text)
     // wl-copy takes the text as its one argument, exactly, and serves it from a process of its
     // own once it has taken the clipboard; the one started here returns then.
     char type[] = "--type", mime[] = "text/plain;charset=utf-8", end[] = "--";
-    char *const arguments[] = {const_cast<char *>(wlCopy.constData()), type, mime, end,
-                               const_cast<char *>(text.constData()), nullptr};
+    char *const arguments[] = {const_cast<char *>(wlCopy.constData()), type,   mime, end,
+                               const_cast<char *>(text.constData()),   nullptr};
     pid_t pid = 0;
     if (posix_spawn(&pid, wlCopy.constData(), nullptr, nullptr, arguments, environ) != 0)
         return false;

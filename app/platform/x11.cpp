@@ -231,8 +231,10 @@ bool AlwaysOnTopSupported()
             xcb_get_property(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
                              xcb::Intern(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096),
             nullptr));
-        const auto *atoms = reply ? static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get())) : nullptr;
-        return atoms && std::count(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4, above);
+        const auto *atoms =
+            reply ? static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get())) : nullptr;
+        return atoms &&
+               std::count(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4, above);
     }
 #endif
     // Native Wayland lets no program keep its window above others; elsewhere Qt does it.

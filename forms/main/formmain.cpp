@@ -7,8 +7,10 @@
 #include "forms/info/formhelp.h"
 #include "forms/info/formver.h"
 #include "forms/main/topmost.h"
+#include "forms/search/formsearch.h"
 #include "settings/formsettei.h"
 #include "settings/options.h"
+#include "settings/recent.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -47,6 +49,7 @@ void FormMain::connectHandlers()
     ConnectHandler(Command3, &QPushButton::clicked, this, &FormMain::Command3_Click);
     ConnectHandler(Command4, &QPushButton::clicked, this, &FormMain::Command4_Click);
     ConnectHandler(mnuVer, &QAction::triggered, this, &FormMain::mnuVer_Click);
+    ConnectHandler(mnuSearch, &QAction::triggered, this, &FormMain::mnuSearch_Click);
     ConnectHandler(mnuSettei, &QAction::triggered, this, &FormMain::mnuSettei_Click);
     ConnectHandler(mnuTemae, &QAction::triggered, this, &FormMain::mnuTemae_Click);
     ConnectHandler(mnuClipCliar, &QAction::triggered, this, &FormMain::mnuClipCliar_Click);
@@ -99,10 +102,23 @@ void FormMain::copyChosenKaomoji(ListBox *list)
     // Spacer entries between the kaomoji are empty and copy nothing.
     if (list->Text().isEmpty())
         return;
-    LabeClipNow->setText(list->Text());
+    CopyKaomoji(list->Text());
+}
+
+void FormMain::CopyKaomoji(const QString &kaomoji)
+{
+    LabeClipNow->setText(kaomoji);
     Clipboard::Clear();
     // What the label shows is what goes to the clipboard.
     Clipboard::SetText(LabeClipNow->text());
+    Recent::Add(kaomoji);
+}
+
+void FormMain::mnuSearch_Click()
+{
+    if (!m_search)
+        m_search = new FormSearch(this);
+    m_search->Focus();
 }
 
 void FormMain::Command2_Click()

@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QLabel;
@@ -12,6 +13,7 @@ class QPushButton;
 namespace pukalo {
 
 class ComboBox;
+class FormSearch;
 class ListBox;
 
 // Tells categories apart in LoadedCategory: the catalogue number, except that the first two
@@ -43,6 +45,9 @@ public:
     static void ExitProcedure();
     // The check mark of 常に手前に表示, for the settings dialog's OK.
     void SetAlwaysOnTopMark(bool on);
+    // Copies a kaomoji as a click in List1 does: shown in LabeClipNow, put on the clipboard,
+    // and remembered among the kaomoji used lately.
+    void CopyKaomoji(const QString &kaomoji);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -67,12 +72,14 @@ private:
     void mnuGohelp_Click();
     void Command4_Click();
     void mnuTemae_Click();
+    void mnuSearch_Click();
 
     void buildDesign(); // formmain_design.cpp
     void connectHandlers();
     void copyChosenKaomoji(ListBox *list);
 
     qint16 LoadedCategory = 0;
+    QPointer<FormSearch> m_search;
 
     ListBox *List1 = nullptr;
     ListBox *List2 = nullptr;
@@ -89,6 +96,7 @@ private:
 
     QMenu *mnuPukalo = nullptr;
     QAction *mnuVer = nullptr;
+    QAction *mnuSearch = nullptr;
     QAction *mnuSettei = nullptr;
     QAction *mnuTemae = nullptr;
     QAction *mnuClipCliar = nullptr;

@@ -58,6 +58,7 @@ void FormMain::buildDesign()
         {Level::Menu, "mnuPukalo", u"プカロ(&K)", Into(mnuPukalo)},
         {Level::Item, "mnuVer", u"バージョン情報(&V)", Into(mnuVer)},
         {Level::Separator, "Sep"},
+        {Level::Item, "mnuSearch", u"顔文字を探す(&F)...", Into(mnuSearch)},
         {Level::Item, "mnuSettei", u"設定(&S)", Into(mnuSettei)},
         {Level::CheckItem, "mnuTemae", u"常に手前に表示(&M)", Into(mnuTemae)},
         {Level::Separator, "mnuPukalosep1"},
@@ -73,6 +74,7 @@ void FormMain::buildDesign()
     setCentralWidget(client);
     BuildWindow(this, client, window, controls);
     BuildMenus(menuBar(), menus);
+    mnuSearch->setShortcut(QKeySequence::Find);
     setWindowIcon(QIcon(QStringLiteral(":/main/pukalo.ico")));
     // Fixed single border: no maximize box, not resizable; minimize and close stay.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

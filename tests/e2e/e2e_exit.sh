@@ -26,9 +26,9 @@ KAOMOJI=' (o^_^o) '
 for how in button menu close-box alt-f4 wm-close sigterm sighup sigint; do
     for clipclear in 1 2; do
         write_settings Showlogo=2 "Clipclear=$clipclear"
-        before=$(cat "$SETTINGS_FILE")
         start_pukalo
         copy_kaomoji 2 R 10 "$KAOMOJI"
+        before=$(cat "$SETTINGS_FILE")
         exit_by "$how"
         if [[ $clipclear == 1 ]]; then
             wait_for 20 clipboard_is "" && wait_for 10 keeper_count 0 ||

@@ -1,0 +1,73 @@
+#include "app/commandline.h"
+
+#include "catalogue/search.h"
+
+#include <QStringList>
+#include <cstdio>
+#include <string_view>
+
+namespace pukalo {
+
+namespace {
+const char kUsage[] =
+    "Usage: pukalo [OPTION]\n"
+    "Without an option, opens the kaomoji picker.\n"
+    "  --list              the whole catalogue: category, kaomoji, description, reading\n"
+    "  --search WORDS...   the rows the search window finds for WORDS, in its order\n"
+    "  --dictionary        a user dictionary for Japanese input methods (Mozc's tab-separated\n"
+    "                      form: reading, kaomoji, part of speech, description)\n"
+    "  --help              this text\n"
+    "  --version           the version\n"
+    "Fields are separated by one tab; kaomoji keep their outer blanks.\n";
+
+void print(const QStringList &fields)
+{
+    const QByteArray line = fields.join(u'\t').toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+}
+
+void printRows(const std::vector<CatalogueEntry> &entries)
+{
+    for (const CatalogueEntry &e : entries)
+        print({QStringView(e.category->name).toString(), QStringView(e.row->kaomoji).toString(),
+               QStringView(e.row->description).toString(), QStringView(e.row->reading).toString()});
+}
+} // namespace
+
+std::optional<int> RunCommandLine(int argc, char **argv)
+{
+    // Options of Qt's own (-platform, -style) start with one dash and are Qt's business.
+    if (argc < 2 || std::string_view(argv[1]).substr(0, 2) != "--")
+        return std::nullopt;
+    const std::string_view option = argv[1];
+    if (option == "--search" && argc > 2) {
+        QStringList words;
+        for (int i = 2; i < argc; ++i)
+            words << QString::fromLocal8Bit(argv[i]);
+        const std::vector<CatalogueEntry> found = Search(words.join(u' '));
+        printRows(found);
+        return found.empty() ? 1 : 0;
+    }
+    if (argc == 2 && option == "--list") {
+        printRows(AllEntries());
+        return 0;
+    }
+    if (argc == 2 && option == "--dictionary") {
+        for (const CatalogueEntry &e : AllEntries())
+            print({QStringView(e.row->reading).toString(), QStringView(e.row->kaomoji).toString(),
+                   QStringLiteral("顔文字"), QStringView(e.row->description).toString()});
+        return 0;
+    }
+    if (argc == 2 && option == "--help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc == 2 && option == "--version") {
+        std::puts("pukalo 1.0");
+        return 0;
+    }
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+} // namespace pukalo

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+
+namespace pukalo {
+
+// The catalogue for launchers and input methods, without a display and without a window:
+// --list, --search WORDS..., --dictionary, --help and --version. Returns the exit status when
+// the arguments asked for one of them (or for an option that does not exist); nothing when
+// the program should start its windows.
+std::optional<int> RunCommandLine(int argc, char **argv);
+
+} // namespace pukalo

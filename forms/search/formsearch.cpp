@@ -1,0 +1,132 @@
+#include "forms/search/formsearch.h"
+
+#include "app/platform/controls.h"
+#include "app/platform/formdesign.h"
+#include "app/platform/runtime.h"
+#include "catalogue/search.h"
+#include "forms/main/formmain.h"
+#include "settings/recent.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTreeWidget>
+
+namespace pukalo {
+
+using namespace design;
+
+FormSearch::FormSearch(FormMain *owner)
+    : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      m_owner(owner)
+{
+    // A dialog of the main window to the window manager: kept above it, in its band too.
+    setAttribute(Qt::WA_DeleteOnClose);
+    // As designed; positions in twips.
+    // clang-format off
+    const Window window = {.name = "FormSearch", .caption = u"顔文字を探す", .clientSize = ClientSize(5400, 4560)};
+    const Control controls[] = {
+        {.kind = Kind::SearchField, .name = "Field", .into = Into(Field),
+         .tooltip = u"読み・説明・種類・顔文字で探します。", .rect = {120, 120, 5160, 360}, .tabIndex = 0,
+         .font = Font{12}},
+        {.kind = Kind::Label, .name = "Heading", .into = Into(Heading), .text = u"最近使った顔文字",
+         .rect = {120, 600, 5160, 255}, .tabIndex = 1},
+        {.kind = Kind::ResultTable, .name = "Results", .into = Into(Results),
+         .rect = {120, 900, 5160, 3060}, .tabIndex = 2, .font = Font{12}},
+        {.kind = Kind::Button, .name = "ClearHistory", .into = Into(ClearHistory), .text = u"履歴を消す",
+         .rect = {3840, 4080, 1440, 375}, .tabIndex = 3},
+    };
+    // clang-format on
+    BuildWindow(this, this, window, controls);
+    Results->setColumnWidth(0, 110);
+    Results->setColumnWidth(1, 130);
+
+    ConnectHandler(Field, &SearchField::Typed, this, &FormSearch::Field_Typed);
+    ConnectHandler(Field, &QLineEdit::returnPressed, this, &FormSearch::Field_Enter);
+    ConnectHandler(Results, &QTreeWidget::currentItemChanged, this, &FormSearch::Results_Choose);
+    ConnectHandler(Results, &QTreeWidget::itemActivated, this, &FormSearch::Results_Choose);
+    ConnectHandler(Results, &QTreeWidget::itemClicked, this, &FormSearch::Results_Choose);
+    ConnectHandler(ClearHistory, &QPushButton::clicked, this, &FormSearch::ClearHistory_Click);
+    ConnectHandler(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
+                   &FormSearch::Focus);
+    Field_Typed();
+}
+
+void FormSearch::Focus()
+{
+    show();
+    raise();
+    activateWindow();
+    Field->setFocus();
+    Field->selectAll();
+}
+
+// Results at every keystroke; with the field empty, the kaomoji used lately.
+void FormSearch::Field_Typed()
+{
+    const QString query = Field->Query();
+    std::vector<CatalogueEntry> found;
+    const bool recent = query.trimmed().isEmpty();
+    if (recent) {
+        const std::vector<CatalogueEntry> all = AllEntries();
+        for (const QString &kaomoji : Recent::Read()) {
+            const auto entry = std::find_if(all.begin(), all.end(), [&](const CatalogueEntry &e) {
+                return QStringView(e.row->kaomoji) == kaomoji;
+            });
+            if (entry != all.end())
+                found.push_back(*entry);
+        }
+    } else {
+        found = Search(query);
+    }
+    Heading->setVisible(recent);
+    ClearHistory->setVisible(recent);
+    const QSignalBlocker quiet(Results);
+    Results->clear();
+    for (const CatalogueEntry &e : found) {
+        auto *item = new QTreeWidgetItem(Results, {QStringView(e.row->kaomoji).toString(),
+                                                   QStringView(e.row->description).toString(),
+                                                   QStringView(e.category->name).toString()});
+        item->setData(0, Qt::UserRole, item->text(0));
+    }
+    if (found.empty() && !recent) {
+        auto *none = new QTreeWidgetItem(Results, {QStringLiteral("見つかりません")});
+        none->setFlags(Qt::NoItemFlags); // drawn grey, never chosen
+    }
+}
+
+void FormSearch::Field_Enter()
+{
+    if (QTreeWidgetItem *first = Results->topLevelItem(0);
+        first && first->flags() != Qt::NoItemFlags)
+        m_owner->CopyKaomoji(first->data(0, Qt::UserRole).toString());
+}
+
+void FormSearch::Results_Choose()
+{
+    if (QTreeWidgetItem *item = Results->currentItem(); item && item->flags() != Qt::NoItemFlags)
+        m_owner->CopyKaomoji(item->data(0, Qt::UserRole).toString());
+}
+
+void FormSearch::ClearHistory_Click()
+{
+    Recent::Clear();
+    Field_Typed();
+}
+
+void FormSearch::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+    } else if (event->key() == Qt::Key_Down && Field->hasFocus() && Results->topLevelItemCount()) {
+        // From the field into the results: the first one is chosen, and copied.
+        Results->setFocus();
+        Results->setCurrentItem(Results->topLevelItem(0));
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace pukalo
