@@ -24,7 +24,7 @@ above() { [[ $(xprop -id "$MAIN" _NET_WM_STATE 2>/dev/null) == *_NET_WM_STATE_AB
 agrees() { # the window manager's state is the stored one: on exactly when it is the number 1
     if [[ $(sed -n 's/^Facechack=//p' "$SETTINGS_FILE") =~ ^\+?0*1$ ]]; then above; else ! above; fi
 }
-KEYS=(Tab shift+Tab Up Down Left Right Home End Prior Next Return space Escape alt+k alt+h v s m c e h)
+KEYS=(Tab shift+Tab Up Down Left Right Home End Prior Next Return space Escape alt+k alt+h v s m c e h f ctrl+f)
 one_event() { # mostly a click somewhere in one of its windows; now and then a close box or Alt+F4
     local r=$((RANDOM % 200)) windows
     windows=($(program_windows))
