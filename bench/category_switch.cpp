@@ -2,15 +2,11 @@
 // lists painted before the clock stops. Prints per category the median and the worst time in
 // microseconds over the rounds, after warm-up rounds.
 #include "app/platform/controls.h"
-#include "app/platform/formslot.h"
-#include "app/platform/japanesefont.h"
-#include "app/platform/settingsstore.h"
+#include "bench/benchsupport.h"
 #include "catalogue/catalogue.h"
-#include "forms/main/formmain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -20,13 +16,8 @@ using namespace pukalo;
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    InstallJapaneseFontSubstitutes();
-    QApplication::setFont(DesignFont(9));
-    QTemporaryDir settings;
-    SetSettingsDirectoryForTesting(settings.path());
-    FormMain *form = FormSlot<FormMain>::Load();
-    FormSlot<FormMain>::Show();
-    QApplication::processEvents();
+    bench::MainWindow window;
+    FormMain *form = window.form;
 
     auto *combo = form->findChild<ComboBox *>(QStringLiteral("Combo1"));
     QList<ListBox *> lists;

@@ -2,15 +2,11 @@
 // for a one-character, a two-character and a no-match query (median and worst in microseconds
 // over the rounds), and opening the window until its field has the focus.
 #include "app/platform/controls.h"
-#include "app/platform/formslot.h"
-#include "app/platform/japanesefont.h"
-#include "app/platform/settingsstore.h"
-#include "forms/main/formmain.h"
+#include "bench/benchsupport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
@@ -27,13 +23,8 @@ static void report(const QString &what, std::vector<double> times)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    InstallJapaneseFontSubstitutes();
-    QApplication::setFont(DesignFont(9));
-    QTemporaryDir settings;
-    SetSettingsDirectoryForTesting(settings.path());
-    FormMain *form = FormSlot<FormMain>::Load();
-    FormSlot<FormMain>::Show();
-    QApplication::processEvents();
+    bench::MainWindow window;
+    FormMain *form = window.form;
     auto *open = form->findChild<QAction *>(QStringLiteral("mnuSearch"));
 
     std::vector<double> opening;

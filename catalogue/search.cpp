@@ -14,6 +14,15 @@ std::vector<CatalogueEntry> AllEntries()
     return entries;
 }
 
+std::optional<CatalogueEntry> FindKaomoji(QStringView kaomoji)
+{
+    for (const CatalogueEntry &entry : AllEntries()) {
+        if (QStringView(entry.row->kaomoji) == kaomoji)
+            return entry;
+    }
+    return std::nullopt;
+}
+
 QString FoldForSearch(const QString &text)
 {
     QString folded = text.normalized(QString::NormalizationForm_KC).toCaseFolded();

@@ -20,10 +20,7 @@ std::pair<QStringList, bool> load()
     for (const auto &[key, value] : GetSection(kApplication, kSection)) {
         bool number = false;
         const int place = key.toInt(&number);
-        bool known = false;
-        for (const CatalogueEntry &e : AllEntries())
-            known = known || QStringView(e.row->kaomoji) == value;
-        if (!number || place < 1 || place > kLimit || value.isNull() || !known) {
+        if (!number || place < 1 || place > kLimit || value.isNull() || !FindKaomoji(value)) {
             readable = false;
             continue;
         }

@@ -7,6 +7,8 @@
 #include "forms/main/formmain.h"
 #include "settings/recent.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -70,12 +72,8 @@ void FormSearch::Field_Typed()
     std::vector<CatalogueEntry> found;
     const bool recent = query.trimmed().isEmpty();
     if (recent) {
-        const std::vector<CatalogueEntry> all = AllEntries();
         for (const QString &kaomoji : Recent::Read()) {
-            const auto entry = std::find_if(all.begin(), all.end(), [&](const CatalogueEntry &e) {
-                return QStringView(e.row->kaomoji) == kaomoji;
-            });
-            if (entry != all.end())
+            if (const std::optional<CatalogueEntry> entry = FindKaomoji(kaomoji))
                 found.push_back(*entry);
         }
     } else {
@@ -106,8 +104,14 @@ void FormSearch::Field_Enter()
 
 void FormSearch::Results_Choose()
 {
-    if (QTreeWidgetItem *item = Results->currentItem(); item && item->flags() != Qt::NoItemFlags)
-        m_owner->CopyKaomoji(item->data(0, Qt::UserRole).toString());
+    QTreeWidgetItem *item = Results->currentItem();
+    if (!item || item->flags() == Qt::NoItemFlags)
+        return;
+    // A click on a new row reports it twice, as current and as clicked: one copy is enough.
+    const QString kaomoji = item->data(0, Qt::UserRole).toString();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard->ownsClipboard() || clipboard->text() != kaomoji)
+        m_owner->CopyKaomoji(kaomoji);
 }
 
 void FormSearch::ClearHistory_Click()

@@ -1,0 +1,30 @@
+// What the in-process benchmarks share: the main window shown as at start-up, with settings of
+// its own in a scratch folder.
+#pragma once
+
+#include "app/platform/formslot.h"
+#include "app/platform/japanesefont.h"
+#include "app/platform/settingsstore.h"
+#include "forms/main/formmain.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+namespace pukalo::bench {
+
+struct MainWindow
+{
+    MainWindow()
+    {
+        InstallJapaneseFontSubstitutes();
+        QApplication::setFont(DesignFont(9));
+        SetSettingsDirectoryForTesting(settings.path());
+        form = FormSlot<FormMain>::Load();
+        FormSlot<FormMain>::Show();
+        QApplication::processEvents();
+    }
+    QTemporaryDir settings;
+    FormMain *form = nullptr;
+};
+
+} // namespace pukalo::bench
