@@ -1,11 +1,13 @@
 #include "app/application.h"
 
-#include "app/platform/formslot.h"
-#include "app/platform/japanesefont.h"
-#include "app/platform/runtime.h"
-#include "app/platform/unixsignals.h"
-#include "app/platform/wayland.h"
-#include "app/platform/x11.h"
+#include "platform/formslot.h"
+#include "platform/japanesefont.h"
+#include "platform/runtime.h"
+#include "platform/unixsignals.h"
+#include "platform/clipboardserver.h"
+#include "platform/handover.h"
+#include "platform/platformchoice.h"
+#include "platform/programinfo.h"
 #include "app/startup.h"
 #include "forms/main/formmain.h"
 
@@ -38,7 +40,7 @@ bool anyWindowVisible()
 
 int RunApplication(int &argc, char **argv)
 {
-    if (!X11DisplayReachableIfNeeded()) {
+    if (!ChoosePlatformAndCheckDisplay()) {
         std::fprintf(
             stderr,
             "pukalo: 画面（ディスプレイ）に接続できません。デスクトップの中で起動してください。\n"
@@ -47,20 +49,18 @@ int RunApplication(int &argc, char **argv)
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pukalo"));
+    QApplication::setApplicationName(QString::fromUtf8(program::kName));
     // Ties the windows to the installed desktop entry: task bars and Wayland compositors show
     // its name and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("jp.pukalo.Pukalo"));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(program::kAppId));
     // The windows close and open one another; only the exit procedure ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    InstallJapaneseFontSubstitutes();
+    ApplyDesignLook();
     if (!JapaneseFontInstalled()) {
         ReportMissingJapaneseFont();
         return 2;
     }
-    // What a Japanese desktop gives controls that have no font of their own.
-    QApplication::setFont(DesignFont(9));
 
     RouteTerminationSignals([] { requestClose(FormMain::AppTaskManager); });
     ServeClipboardExactly();
@@ -81,7 +81,7 @@ int RunApplication(int &argc, char **argv)
     const bool handed = clipboard->ownsClipboard() && HandOverToWlCopy(clipboard->text().toUtf8());
     if (OnX11()) {
         if (!handed)
-            HandOverClipboard();
+            HandOverToKeeper();
         ExitNow(status);
     }
     return status;

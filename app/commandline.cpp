@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "catalogue/search.h"
+#include "platform/programinfo.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -63,7 +64,7 @@ std::optional<int> RunCommandLine(int argc, char **argv)
         return 0;
     }
     if (argc == 2 && option == "--version") {
-        std::puts("pukalo 1.0");
+        std::printf("%s %s\n", program::kCommand, program::kVersion);
         return 0;
     }
     std::fputs(kUsage, stderr);

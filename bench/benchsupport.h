@@ -2,9 +2,9 @@
 // its own in a scratch folder.
 #pragma once
 
-#include "app/platform/formslot.h"
-#include "app/platform/japanesefont.h"
-#include "app/platform/settingsstore.h"
+#include "platform/formslot.h"
+#include "platform/japanesefont.h"
+#include "platform/settingsstore.h"
 #include "forms/main/formmain.h"
 
 #include <QApplication>
@@ -16,8 +16,7 @@ struct MainWindow
 {
     MainWindow()
     {
-        InstallJapaneseFontSubstitutes();
-        QApplication::setFont(DesignFont(9));
+        ApplyDesignLook();
         SetSettingsDirectoryForTesting(settings.path());
         form = FormSlot<FormMain>::Load();
         FormSlot<FormMain>::Show();

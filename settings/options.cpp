@@ -1,19 +1,40 @@
 #include "settings/options.h"
 
-#include "app/platform/number.h"
-#include "app/platform/settingsstore.h"
+#include "platform/number.h"
+#include "platform/programinfo.h"
+#include "platform/settingsstore.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace pukalo::Options {
 
 namespace {
-const QString &application()
+struct Option
 {
-    static const QString name = QStringLiteral("Pukalo");
-    return name;
+    Key key;
+    const char16_t *name;
+    const char16_t *defaultValue;
+};
+// The program writes only "1" (on) and "2" (off).
+constexpr char16_t kOn[] = u"1";
+constexpr char16_t kOff[] = u"2";
+constexpr std::array<Option, 3> kOptions = {{
+    {Key::Showlogo, u"Showlogo", kOn},
+    {Key::Clipclear, u"Clipclear", kOff},
+    {Key::Facechack, u"Facechack", kOff},
+}};
+
+const Option &option(Key key)
+{
+    return *std::find_if(kOptions.begin(), kOptions.end(),
+                         [key](const Option &o) { return o.key == key; });
+}
+
+QString application()
+{
+    return QString::fromUtf8(program::kName);
 }
 
 const QString &section()
@@ -25,25 +46,18 @@ const QString &section()
 
 QString Name(Key key)
 {
-    switch (key) {
-    case Key::Showlogo:
-        return QStringLiteral("Showlogo");
-    case Key::Clipclear:
-        return QStringLiteral("Clipclear");
-    case Key::Facechack:
-        return QStringLiteral("Facechack");
-    }
-    return {};
+    return QString::fromUtf16(option(key).name);
 }
 
-QString Get(Key key, const QString &defaultValue)
+QString Get(Key key)
 {
-    return GetSetting(application(), section(), Name(key), defaultValue);
+    return GetSetting(application(), section(), Name(key),
+                      QString::fromUtf16(option(key).defaultValue));
 }
 
-bool IsOn(Key key, const QString &defaultValue)
+bool IsOn(Key key)
 {
-    const QString text = Get(key, defaultValue);
+    const QString text = Get(key);
     const std::optional<qint16> value = ToInt16(text);
     if (!value) {
         std::fprintf(stderr,
@@ -57,39 +71,12 @@ bool IsOn(Key key, const QString &defaultValue)
 
 bool Write(Key key, bool on)
 {
-    return SaveSetting(application(), section(), Name(key), QString::fromUtf16(on ? On : Off));
+    return SaveSetting(application(), section(), Name(key), QString::fromUtf16(on ? kOn : kOff));
 }
 
-namespace {
-std::function<void()> &writeFailureReporter()
+QString FilePath()
 {
-    static std::function<void()> reporter;
-    return reporter;
-}
-} // namespace
-
-void ReportWriteFailure()
-{
-    const QString file = SettingsFilePath(application());
-    std::fprintf(stderr, "pukalo: could not save the settings to %s\n", qUtf8Printable(file));
-    if (writeFailureReporter()) {
-        writeFailureReporter()();
-        return;
-    }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("プカロ！"),
-                    QStringLiteral("設定を保存できませんでした。\n"
-                                   "保存先のフォルダーに書き込めるか、ディスクに空きがあるかを"
-                                   "確かめてください。\n\n"
-                                   "保存先: %1\n\n"
-                                   "今回選んだ設定は、プカロを終了するまで有効です。")
-                        .arg(file),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
-}
-
-void SetWriteFailureReporterForTesting(std::function<void()> reporter)
-{
-    writeFailureReporter() = std::move(reporter);
+    return SettingsFilePath(application());
 }
 
 } // namespace pukalo::Options

@@ -1,40 +1,33 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 // The program's three persistent on/off options. There is no options object: every reader
-// fetches its option from the store at the moment it needs it, with its own default.
+// fetches its option from the store at the moment it needs it.
 namespace pukalo::Options {
 
 enum class Key
 {
-    Showlogo,  // splash logo at start-up
-    Clipclear, // empty the clipboard on exit
-    Facechack, // keep the main window always on top
+    Showlogo,  // splash logo at start-up; on when nothing is stored
+    Clipclear, // empty the clipboard on exit; off when nothing is stored
+    Facechack, // keep the main window always on top; off when nothing is stored
 };
 
 QString Name(Key key);
 
-// Stored values: the program writes only these two.
-inline constexpr char16_t On[] = u"1";
-inline constexpr char16_t Off[] = u"2";
-
-// The stored text, or `defaultValue` when nothing is stored.
-QString Get(Key key, const QString &defaultValue);
+// The stored text, or the key's default ("1" or "2") when nothing is stored.
+QString Get(Key key);
 
 // Reads the option now: on exactly when the stored text (or the default) is the number 1.
 // A value that is no 16-bit number counts as off and is left as stored; one line on standard
 // error names it.
-bool IsOn(Key key, const QString &defaultValue);
+bool IsOn(Key key);
 
 // Stores the option at once, "1" for on and "2" for off. False when it could not be stored
 // (settings folder or file not writable, disk full); the file then keeps its old contents.
 [[nodiscard]] bool Write(Key key, bool on);
 
-// Tells the user, once per failed command, that the settings could not be saved. The program
-// goes on with what the user chose, for this run.
-void ReportWriteFailure();
-void SetWriteFailureReporterForTesting(std::function<void()> reporter);
+// The file the options live in, for a message that names it.
+QString FilePath();
 
 } // namespace pukalo::Options

@@ -1,6 +1,6 @@
 #include "settings/recent.h"
 
-#include "app/platform/settingsstore.h"
+#include "platform/settingsstore.h"
 #include "catalogue/search.h"
 
 #include <cstdio>

@@ -2,9 +2,10 @@
 // for the end of the program and for the always-on-top protocol.
 #pragma once
 
-#include "app/platform/runtime.h"
-#include "app/platform/settingsstore.h"
+#include "platform/runtime.h"
+#include "platform/settingsstore.h"
 #include "forms/main/topmost.h"
+#include "forms/settings/settingsnotsaved.h"
 #include "settings/options.h"
 
 #include <QApplication>
@@ -69,23 +70,20 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Counts the ends of the program and run-time error reports instead of ending the test.
+// Counts the ends of the program instead of ending the test.
 struct EndRecorder
 {
     EndRecorder()
     {
         ResetEndForTesting();
-        SetEndHooksForTesting(
-            {[this](int s) { ++ends, status = s; }, [this](QString m) { reports << m; }});
+        SetEndHookForTesting([this](int) { ++ends; });
     }
     ~EndRecorder()
     {
-        SetEndHooksForTesting({});
+        SetEndHookForTesting({});
         ResetEndForTesting();
     }
     int ends = 0;
-    int status = -1;
-    QStringList reports;
 };
 
 // One log, in order, of every SetTopmost call ("topmost 1"), every stored option
@@ -101,13 +99,13 @@ struct ProtocolLog
         SetSaveObserverForTesting([this](const QString &key, const QString &value) {
             entries << "save " + key + '=' + value;
         });
-        Options::SetWriteFailureReporterForTesting([this] { entries << "write failure reported"; });
+        SetSettingsNotSavedReporterForTesting([this] { entries << "write failure reported"; });
     }
     ~ProtocolLog()
     {
         SetTopmostObserverForTesting({});
         SetSaveObserverForTesting({});
-        Options::SetWriteFailureReporterForTesting({});
+        SetSettingsNotSavedReporterForTesting({});
     }
     QStringList entries;
     QList<int> flagList; // the SetTopmost calls alone

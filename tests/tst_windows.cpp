@@ -2,13 +2,13 @@
 // windows, and the always-on-top protocol: the menu toggle, and how each modal window takes the
 // main window out of the band and puts it back.
 
-#include "app/platform/formslot.h"
-#include "app/platform/japanesefont.h"
-#include "app/platform/number.h"
+#include "platform/formslot.h"
+#include "platform/japanesefont.h"
+#include "platform/number.h"
 #include "app/startup.h"
 #include "forms/logo/formlogo.h"
 #include "forms/main/formmain.h"
-#include "settings/formsettei.h"
+#include "forms/settings/formsettei.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -89,8 +89,7 @@ class TestWindows : public QObject
 private slots:
     void initTestCase()
     {
-        InstallJapaneseFontSubstitutes();
-        QApplication::setFont(DesignFont(9));
+        ApplyDesignLook();
     }
     void init() { m_settings = std::make_unique<test::ScratchSettings>(); }
     void cleanup()
@@ -283,28 +282,40 @@ private slots:
         QTest::addColumn<QString>("closeBy");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QList<int>>("flags");
-        const char *ways[][2] = {{"mnuVer", "Command1"},         {"Command1", "close box"},
-                                 {"mnuGohelp", "Command1"},      {"Command4", "close box"},
-                                 {"mnuSettei", "CommandCancel"}, {"Command3", "close box"},
-                                 {"mnuSettei", "CommandOK"}};
-        for (const auto &[opener, closeBy] : ways) {
-            for (const char *stored : {"", "1", "abc"}) {
-                // Out of the band on opening; back in from the closing button and again from
-                // the unload handler, or from the unload handler alone after the close box.
-                // The settings dialog's buttons pass flag 2, which does nothing, when off.
-                const QByteArray by(closeBy);
-                const bool on = QByteArray(stored) == "1";
-                QList<int> flags{0};
-                if (by == "close box")
-                    flags << (on ? QList<int>{1} : QList<int>{});
-                else
-                    flags << (on                 ? QList<int>{1, 1}
-                              : by == "Command1" ? QList<int>{}
-                                                 : QList<int>{2});
-                QTest::addRow("%s, %s, Facechack '%s'", opener, closeBy, stored)
-                    << opener << closeBy << stored << flags;
-            }
-        }
+        // Out of the band on opening; back in from the closing button and again from the unload
+        // handler, or from the unload handler alone after the close box. The settings dialog's
+        // buttons pass flag 2, which does nothing, when the option is off.
+        struct Row
+        {
+            const char *opener, *closeBy, *stored;
+            QList<int> flags;
+        };
+        const Row rows[] = {
+            {"mnuVer", "Command1", "", {0}},
+            {"mnuVer", "Command1", "1", {0, 1, 1}},
+            {"mnuVer", "Command1", "abc", {0}},
+            {"Command1", "close box", "", {0}},
+            {"Command1", "close box", "1", {0, 1}},
+            {"Command1", "close box", "abc", {0}},
+            {"mnuGohelp", "Command1", "", {0}},
+            {"mnuGohelp", "Command1", "1", {0, 1, 1}},
+            {"mnuGohelp", "Command1", "abc", {0}},
+            {"Command4", "close box", "", {0}},
+            {"Command4", "close box", "1", {0, 1}},
+            {"Command4", "close box", "abc", {0}},
+            {"mnuSettei", "CommandCancel", "", {0, 2}},
+            {"mnuSettei", "CommandCancel", "1", {0, 1, 1}},
+            {"mnuSettei", "CommandCancel", "abc", {0, 2}},
+            {"Command3", "close box", "", {0}},
+            {"Command3", "close box", "1", {0, 1}},
+            {"Command3", "close box", "abc", {0}},
+            {"mnuSettei", "CommandOK", "", {0, 2}},
+            {"mnuSettei", "CommandOK", "1", {0, 1, 1}},
+            {"mnuSettei", "CommandOK", "abc", {0, 2}},
+        };
+        for (const Row &r : rows)
+            QTest::addRow("%s, %s, Facechack '%s'", r.opener, r.closeBy, r.stored)
+                << r.opener << r.closeBy << r.stored << r.flags;
     }
     void modalWindows()
     {

@@ -6,8 +6,8 @@
 // serves the text until another program takes the clipboard or the display goes away. It opens
 // no visible window, reads no settings and touches nothing but the X connection.
 
-#include "app/platform/selection.h"
-#include "app/platform/xcbutil.h"
+#include "platform/xcb/selection.h"
+#include "platform/xcb/xcbutil.h"
 
 #include <csignal>
 

@@ -1,8 +1,8 @@
 #include "forms/info/formhelp.h"
 
-#include "app/platform/formdesign.h"
-#include "app/platform/runtime.h"
-#include "app/platform/x11.h"
+#include "platform/formdesign.h"
+#include "platform/runtime.h"
+#include "platform/windowmanager.h"
 #include "forms/main/topmost.h"
 
 #include <QLabel>
@@ -87,11 +87,6 @@ FormHelp::FormHelp()
     // Placed where the window manager puts new windows, and kept out of the task bar.
     SkipTaskbar(this);
     ConnectHandler(Command1, &QPushButton::clicked, this, &FormHelp::Command1_Click);
-}
-
-QString FormHelp::HelpText()
-{
-    return QString::fromUtf16(kHelpText);
 }
 
 void FormHelp::Command1_Click()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform/modalform.h"
+#include "platform/modalform.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -20,8 +20,6 @@ protected:
 
 private:
     void Command1_Click();
-    // The help text as written: 45 lines, each ended by CR LF.
-    static QString HelpText();
 
     QPushButton *Command1 = nullptr;
     QPlainTextEdit *Text1 = nullptr;

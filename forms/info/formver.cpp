@@ -1,9 +1,9 @@
 #include "forms/info/formver.h"
 
-#include "app/platform/formdesign.h"
-#include "app/platform/formslot.h"
-#include "app/platform/runtime.h"
-#include "forms/main/formmain.h"
+#include "platform/formdesign.h"
+#include "platform/programinfo.h"
+#include "platform/runtime.h"
+#include "forms/main/mainwindow.h"
 #include "forms/main/topmost.h"
 
 #include <QLabel>
@@ -35,7 +35,7 @@ FormVer::FormVer()
                  u"再配布の際はご連絡ください。",
          .rect = {480, 960, 5175, 975}, .tabIndex = 4, .font = Font{12}, .transparent = true,
          .wrap = true},
-        {.kind = Kind::Label, .name = "Label2", .into = Into(Label2), .text = u"Ver1.0",
+        {.kind = Kind::Label, .name = "Label2", .into = Into(Label2), .text = u"Ver" PUKALO_VERSION,
          .rect = {5280, 720, 735, 255}, .tabIndex = 2, .foreground = qRgb(255, 128, 0),
          .font = Font{9.75, true, true}, .transparent = true},
         {.kind = Kind::Label, .name = "Label1", .into = Into(Label1), .text = u"プカロ！",
@@ -50,7 +50,7 @@ FormVer::FormVer()
 void FormVer::Form_Load()
 {
     // The icon the main window has at this moment, in the title bar and in the picture box.
-    if (FormMain *main = FormSlot<FormMain>::Instance()) {
+    if (const QWidget *main = MainWindow::Window()) {
         setWindowIcon(main->windowIcon());
         Picture1->setPixmap(main->windowIcon().pixmap(32, 32));
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform/modalform.h"
+#include "platform/modalform.h"
 
 class QLabel;
 class QPushButton;

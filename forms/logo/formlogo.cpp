@@ -1,9 +1,10 @@
 #include "forms/logo/formlogo.h"
 
-#include "app/platform/formdesign.h"
-#include "app/platform/formslot.h"
-#include "app/platform/runtime.h"
-#include "forms/main/formmain.h"
+#include "platform/formdesign.h"
+#include "platform/programinfo.h"
+#include "platform/formslot.h"
+#include "platform/runtime.h"
+#include "forms/main/mainwindow.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -22,7 +23,7 @@ FormLogo::FormLogo()
     const Window window = {.name = "FormLogo", .caption = u"", .clientSize = ClientSize(6255, 1995)};
     const Control controls[] = {
         {.kind = Kind::Label, .name = "Label1", .into = Into(Label1),
-         .text = u"かんたん顔文字コピー  Ver1.0", .rect = {2520, 1680, 3735, 255},
+         .text = u"かんたん顔文字コピー  Ver" PUKALO_VERSION, .rect = {2520, 1680, 3735, 255},
          .font = Font{11.25, true}, .transparent = true},
     };
     // clang-format on
@@ -54,8 +55,7 @@ void FormLogo::Timer1_Timer()
 
 void FormLogo::ShowMainForm()
 {
-    FormSlot<FormMain>::Load();
-    FormSlot<FormMain>::Show();
+    MainWindow::LoadAndShow();
 }
 
 void FormLogo::paintEvent(QPaintEvent *)

@@ -1,14 +1,17 @@
 #include "forms/main/formmain.h"
 
-#include "app/platform/clipboard.h"
-#include "app/platform/controls.h"
-#include "app/platform/runtime.h"
-#include "catalogue/loadcategory.h"
+#include "platform/clipboard.h"
+#include "platform/controls.h"
+#include "platform/runtime.h"
+#include "forms/main/loadcategory.h"
 #include "forms/info/formhelp.h"
 #include "forms/info/formver.h"
+#include "forms/main/mainwindow.h"
 #include "forms/main/topmost.h"
+#include "platform/formslot.h"
 #include "forms/search/formsearch.h"
-#include "settings/formsettei.h"
+#include "forms/settings/formsettei.h"
+#include "forms/settings/settingsnotsaved.h"
 #include "settings/options.h"
 #include "settings/recent.h"
 
@@ -60,7 +63,7 @@ void FormMain::connectHandlers()
 void FormMain::Form_Load()
 {
     // The stored always-on-top state first, so the window is in its band before it is seen.
-    if (Options::IsOn(Options::Key::Facechack, QString::fromUtf16(Options::Off))) {
+    if (Options::IsOn(Options::Key::Facechack)) {
         SetTopmost(this, 1);
         mnuTemae->setChecked(true);
     } else {
@@ -116,8 +119,10 @@ void FormMain::CopyKaomoji(const QString &kaomoji)
 
 void FormMain::mnuSearch_Click()
 {
-    if (!m_search)
+    if (!m_search) {
         m_search = new FormSearch(this);
+        ConnectHandler(m_search.data(), &FormSearch::Chosen, this, &FormMain::CopyKaomoji);
+    }
     m_search->Focus();
 }
 
@@ -128,7 +133,7 @@ void FormMain::Command2_Click()
 
 void FormMain::ExitProcedure()
 {
-    if (Options::IsOn(Options::Key::Clipclear, QString::fromUtf16(Options::Off)))
+    if (Options::IsOn(Options::Key::Clipclear))
         Clipboard::Clear();
     End();
 }
@@ -208,6 +213,23 @@ void FormMain::SetAlwaysOnTopMark(bool on)
     mnuTemae->setChecked(on);
 }
 
+QWidget *MainWindow::Window()
+{
+    return FormSlot<FormMain>::Instance();
+}
+
+void MainWindow::LoadAndShow()
+{
+    FormSlot<FormMain>::Load();
+    FormSlot<FormMain>::Show();
+}
+
+void MainWindow::SetAlwaysOnTopMark(bool on)
+{
+    if (FormMain *main = FormSlot<FormMain>::Instance())
+        main->SetAlwaysOnTopMark(on);
+}
+
 void FormMain::mnuTemae_Click()
 {
     // Check mark, band, stored option, in that order; the option is rewritten on every toggle.
@@ -215,7 +237,7 @@ void FormMain::mnuTemae_Click()
     const bool on = mnuTemae->isChecked();
     SetTopmost(this, on ? 1 : 0);
     if (!Options::Write(Options::Key::Facechack, on))
-        Options::ReportWriteFailure();
+        ReportSettingsNotSaved();
     if (on)
         ExplainIfAlwaysOnTopUnsupported();
 }

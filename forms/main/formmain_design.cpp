@@ -1,8 +1,8 @@
 // FormMain as designed: window, controls, menus. Positions are in twips within the client area
 // (left, top, width, height), 15 twips to a pixel.
 
-#include "app/platform/controls.h"
-#include "app/platform/formdesign.h"
+#include "platform/controls.h"
+#include "platform/formdesign.h"
 #include "forms/main/formmain.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "forms/main/topmost.h"
 
-#include "app/platform/formslot.h"
-#include "app/platform/x11.h"
-#include "app/platform/zorder.h"
-#include "forms/main/formmain.h"
+#include "platform/windowmanager.h"
+#include "platform/programinfo.h"
+#include "platform/zorder.h"
+#include "forms/main/mainwindow.h"
 #include "settings/options.h"
 
 #include <QMessageBox>
@@ -32,8 +32,8 @@ void SetTopmost(QWidget *form, qint16 flag)
 
 void ReturnMainWindowToTopBand()
 {
-    if (Options::IsOn(Options::Key::Facechack, QString::fromUtf16(Options::Off)))
-        SetTopmost(FormSlot<FormMain>::Instance(), 1);
+    if (Options::IsOn(Options::Key::Facechack))
+        SetTopmost(MainWindow::Window(), 1);
 }
 
 void ExplainIfAlwaysOnTopUnsupported()
@@ -42,11 +42,11 @@ void ExplainIfAlwaysOnTopUnsupported()
     if (explained || AlwaysOnTopSupported())
         return;
     explained = true;
-    QMessageBox box(QMessageBox::Information, QStringLiteral("プカロ！"),
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(program::kTitle),
                     QStringLiteral("このデスクトップでは、ウィンドウを常に手前に表示することが"
                                    "できません。\n設定は保存され、対応しているデスクトップで"
                                    "有効になります。"),
-                    QMessageBox::Ok, FormSlot<FormMain>::Instance());
+                    QMessageBox::Ok, MainWindow::Window());
     box.exec();
 }
 

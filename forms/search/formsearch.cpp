@@ -1,10 +1,9 @@
 #include "forms/search/formsearch.h"
 
-#include "app/platform/controls.h"
-#include "app/platform/formdesign.h"
-#include "app/platform/runtime.h"
+#include "platform/controls.h"
+#include "platform/formdesign.h"
+#include "platform/runtime.h"
 #include "catalogue/search.h"
-#include "forms/main/formmain.h"
 #include "settings/recent.h"
 
 #include <QClipboard>
@@ -19,10 +18,9 @@ namespace pukalo {
 
 using namespace design;
 
-FormSearch::FormSearch(FormMain *owner)
+FormSearch::FormSearch(QWidget *owner)
     : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
-      m_owner(owner)
+                         Qt::WindowCloseButtonHint)
 {
     // A dialog of the main window to the window manager: kept above it, in its band too.
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,7 +97,7 @@ void FormSearch::Field_Enter()
 {
     if (QTreeWidgetItem *first = Results->topLevelItem(0);
         first && first->flags() != Qt::NoItemFlags)
-        m_owner->CopyKaomoji(first->data(0, Qt::UserRole).toString());
+        emit Chosen(first->data(0, Qt::UserRole).toString());
 }
 
 void FormSearch::Results_Choose()
@@ -111,7 +109,7 @@ void FormSearch::Results_Choose()
     const QString kaomoji = item->data(0, Qt::UserRole).toString();
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard->ownsClipboard() || clipboard->text() != kaomoji)
-        m_owner->CopyKaomoji(kaomoji);
+        emit Chosen(kaomoji);
 }
 
 void FormSearch::ClearHistory_Click()

@@ -8,19 +8,22 @@ class QTreeWidget;
 
 namespace pukalo {
 
-class FormMain;
 class SearchField;
 
 // 「顔文字を探す」: finds a kaomoji by typing its reading, its description, its category or the
-// kaomoji itself, and copies it as a click in the main window's lists does. Owned by the main
-// window and kept above it; not modal. With the field empty it lists the kaomoji used lately.
+// kaomoji itself, and reports the one chosen for its owner to copy. Kept above its owner;
+// not modal. With the field empty it lists the kaomoji used lately.
 class FormSearch : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FormSearch(FormMain *owner);
+    explicit FormSearch(QWidget *owner);
     // Brings the window forward with the field focused and its text selected.
     void Focus();
+
+signals:
+    // The user chose this kaomoji: to be copied as a click in the main window's lists does.
+    void Chosen(const QString &kaomoji);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -31,7 +34,6 @@ private:
     void Results_Choose();
     void ClearHistory_Click();
 
-    FormMain *m_owner;
     SearchField *Field = nullptr;
     QLabel *Heading = nullptr;
     QTreeWidget *Results = nullptr;

@@ -30,9 +30,11 @@ wait_for() {
     return 1
 }
 
+# -noreset: an X server that resets when its last client leaves (the window manager killed by
+# a test) races the next client's connection.
 start_display() {
     local fifo=$E2E_TMP/displayfd attempt
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
     PIDS_TO_KILL+=($!)
     XVFB_PID=$!
     wait_for 100 test -s "$fifo" || fail "Xvfb did not start"

@@ -7,7 +7,7 @@
 //                           per target, what came back or "refused"; with "at-time-1" first,
 //                           the request carries that long-past server time.
 //   xclient forge-clear S   tells the clipboard's owner, falsely, that it lost selection S.
-#include "app/platform/xcbutil.h"
+#include "platform/xcb/xcbutil.h"
 
 #include <chrono>
 #include <cstdio>

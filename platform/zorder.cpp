@@ -1,4 +1,4 @@
-#include "app/platform/zorder.h"
+#include "platform/zorder.h"
 
 #include <QWidget>
 #include <QWindow>

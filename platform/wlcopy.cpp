@@ -1,4 +1,4 @@
-#include "app/platform/wayland.h"
+#include "platform/handover.h"
 
 #include <QFile>
 #include <QStandardPaths>

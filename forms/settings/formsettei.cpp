@@ -1,10 +1,10 @@
-#include "settings/formsettei.h"
+#include "forms/settings/formsettei.h"
 
-#include "app/platform/formdesign.h"
-#include "app/platform/formslot.h"
-#include "app/platform/runtime.h"
-#include "app/platform/x11.h"
-#include "forms/main/formmain.h"
+#include "platform/formdesign.h"
+#include "platform/runtime.h"
+#include "platform/windowmanager.h"
+#include "forms/main/mainwindow.h"
+#include "forms/settings/settingsnotsaved.h"
 #include "forms/main/topmost.h"
 #include "settings/options.h"
 
@@ -54,14 +54,14 @@ FormSettei::FormSettei()
 
 void FormSettei::Form_Load()
 {
-    if (FormMain *main = FormSlot<FormMain>::Instance())
+    if (const QWidget *main = MainWindow::Window())
         setWindowIcon(main->windowIcon());
     // Only ever checks: a box whose option is off keeps its unchecked design state.
-    if (Options::IsOn(Options::Key::Showlogo, QString::fromUtf16(Options::On)))
+    if (Options::IsOn(Options::Key::Showlogo))
         CheckLogo->setChecked(true);
-    if (Options::IsOn(Options::Key::Clipclear, QString::fromUtf16(Options::Off)))
+    if (Options::IsOn(Options::Key::Clipclear))
         CheckClipKaknin->setChecked(true);
-    if (Options::IsOn(Options::Key::Facechack, QString::fromUtf16(Options::Off)))
+    if (Options::IsOn(Options::Key::Facechack))
         CheckLock->setChecked(true);
 }
 
@@ -69,21 +69,18 @@ void FormSettei::CommandOK_Click()
 {
     bool saved = Options::Write(Options::Key::Showlogo, CheckLogo->isChecked());
     saved = Options::Write(Options::Key::Clipclear, CheckClipKaknin->isChecked()) && saved;
-    FormMain *main = FormSlot<FormMain>::Instance();
     if (CheckLock->isChecked()) {
         saved = Options::Write(Options::Key::Facechack, true) && saved;
-        SetTopmost(main, 1);
-        if (main)
-            main->SetAlwaysOnTopMark(true);
+        SetTopmost(MainWindow::Window(), 1);
+        MainWindow::SetAlwaysOnTopMark(true);
     } else {
         saved = Options::Write(Options::Key::Facechack, false) && saved;
         // The settings command already took the main window out of the band.
-        SetTopmost(main, 2);
-        if (main)
-            main->SetAlwaysOnTopMark(false);
+        SetTopmost(MainWindow::Window(), 2);
+        MainWindow::SetAlwaysOnTopMark(false);
     }
     if (!saved)
-        Options::ReportWriteFailure();
+        ReportSettingsNotSaved();
     if (CheckLock->isChecked())
         ExplainIfAlwaysOnTopUnsupported();
     Unload();
@@ -91,10 +88,10 @@ void FormSettei::CommandOK_Click()
 
 void FormSettei::CommandCancel_Click()
 {
-    if (Options::IsOn(Options::Key::Facechack, QString::fromUtf16(Options::Off)))
-        SetTopmost(FormSlot<FormMain>::Instance(), 1);
+    if (Options::IsOn(Options::Key::Facechack))
+        SetTopmost(MainWindow::Window(), 1);
     else
-        SetTopmost(FormSlot<FormMain>::Instance(), 2);
+        SetTopmost(MainWindow::Window(), 2);
     Unload();
 }
 

@@ -1,6 +1,6 @@
-#include "app/platform/modalform.h"
+#include "platform/modalform.h"
 
-#include "app/platform/runtime.h"
+#include "platform/runtime.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "app/platform/number.h"
+#include "platform/number.h"
 
 namespace pukalo {
 

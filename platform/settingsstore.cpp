@@ -1,4 +1,4 @@
-#include "app/platform/settingsstore.h"
+#include "platform/settingsstore.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/platform/clipboard.h"
+#include "platform/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
 #include <QAbstractItemView>
 #include <QFontInfo>

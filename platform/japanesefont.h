@@ -16,6 +16,11 @@ void InstallJapaneseFontSubstitutes();
 
 QFont DesignFont(double points, bool bold = false, bool italic = false);
 
+// The look every window is designed in: the font substitutes above, and the design font at 9
+// points for controls that have no font of their own, as a Japanese desktop gives them. The
+// program, its tests and its benchmarks all call this one function, so that they see the same.
+void ApplyDesignLook();
+
 // Whether any installed font can show Japanese; without one every kaomoji and caption would be
 // a row of missing-glyph boxes.
 bool JapaneseFontInstalled();

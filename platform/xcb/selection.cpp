@@ -1,6 +1,6 @@
-#include "app/platform/selection.h"
+#include "platform/xcb/selection.h"
 
-#include "app/platform/xcbutil.h"
+#include "platform/xcb/xcbutil.h"
 
 #include <cstdint>
 #include <vector>

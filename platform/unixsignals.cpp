@@ -1,4 +1,4 @@
-#include "app/platform/unixsignals.h"
+#include "platform/unixsignals.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

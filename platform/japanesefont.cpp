@@ -1,5 +1,8 @@
-#include "app/platform/japanesefont.h"
+#include "platform/japanesefont.h"
 
+#include "platform/programinfo.h"
+
+#include <QApplication>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QStringList>
@@ -35,6 +38,12 @@ QFont DesignFont(double points, bool bold, bool italic)
     return font;
 }
 
+void ApplyDesignLook()
+{
+    InstallJapaneseFontSubstitutes();
+    QApplication::setFont(DesignFont(9));
+}
+
 bool JapaneseFontInstalled()
 {
     return !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
@@ -47,7 +56,7 @@ void ReportMissingJapaneseFont()
         "Install one, for example: sudo apt-get install fonts-ipafont-gothic\n\n"
         "日本語フォントがインストールされていないため、プカロを表示できません。");
     std::fprintf(stderr, "pukalo: %s\n", qUtf8Printable(text));
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Pukalo"), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(program::kName), text, QMessageBox::Ok);
     box.exec();
 }
 

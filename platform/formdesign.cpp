@@ -1,8 +1,8 @@
-#include "app/platform/formdesign.h"
+#include "platform/formdesign.h"
 
-#include "app/platform/controls.h"
-#include "app/platform/japanesefont.h"
-#include "app/platform/x11.h"
+#include "platform/controls.h"
+#include "platform/japanesefont.h"
+#include "platform/windowmanager.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "catalogue/loadcategory.h"
+#include "forms/main/loadcategory.h"
 
-#include "app/platform/controls.h"
+#include "platform/controls.h"
 
 namespace pukalo {
 

@@ -1,0 +1,44 @@
+#include "forms/settings/settingsnotsaved.h"
+
+#include "platform/programinfo.h"
+#include "settings/options.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace pukalo {
+
+namespace {
+std::function<void()> &reporter()
+{
+    static std::function<void()> instance;
+    return instance;
+}
+} // namespace
+
+void ReportSettingsNotSaved()
+{
+    const QString file = Options::FilePath();
+    std::fprintf(stderr, "pukalo: could not save the settings to %s\n", qUtf8Printable(file));
+    if (reporter()) {
+        reporter()();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(program::kTitle),
+                    QStringLiteral("設定を保存できませんでした。\n"
+                                   "保存先のフォルダーに書き込めるか、ディスクに空きがあるかを"
+                                   "確かめてください。\n\n"
+                                   "保存先: %1\n\n"
+                                   "今回選んだ設定は、プカロを終了するまで有効です。")
+                        .arg(file),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+void SetSettingsNotSavedReporterForTesting(std::function<void()> instance)
+{
+    reporter() = std::move(instance);
+}
+
+} // namespace pukalo

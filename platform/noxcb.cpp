@@ -1,0 +1,46 @@
+// Built instead of platform/xcb/ where xcb is not available: nothing of X11 is said or asked,
+// and there is no clipboard keeper.
+#include "platform/clipboardserver.h"
+#include "platform/handover.h"
+#include "platform/platformchoice.h"
+#include "platform/windowmanager.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <unistd.h>
+
+namespace pukalo {
+
+void SkipTaskbar(QWidget *) {}
+
+QMargins FrameExtents(QWidget *)
+{
+    return {};
+}
+
+bool AlwaysOnTopSupported()
+{
+    return QGuiApplication::platformName() != QLatin1StringView("wayland");
+}
+
+bool ChoosePlatformAndCheckDisplay()
+{
+    return true;
+}
+
+bool OnX11()
+{
+    return false;
+}
+
+void ServeClipboardExactly() {}
+
+void HandOverToKeeper() {}
+
+void ExitNow(int status)
+{
+    std::fflush(nullptr);
+    _exit(status);
+}
+
+} // namespace pukalo

@@ -1,0 +1,47 @@
+#include "platform/platformchoice.h"
+
+#include "platform/xcb/qtconnection.h"
+
+#include <QGuiApplication>
+
+namespace pukalo {
+
+xcb_connection_t *xcb::QtConnection()
+{
+    // Other platform plugins (offscreen among them) may offer the X11 interface without a
+    // connection behind it.
+    if (QGuiApplication::platformName() != QLatin1StringView("xcb"))
+        return nullptr;
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+bool OnX11()
+{
+    return xcb::QtConnection() != nullptr;
+}
+
+bool ChoosePlatformAndCheckDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    // A platform named outright, other than X11, is Qt's business; so is a Wayland session
+    // when none is named (Qt then prefers Wayland and falls back to X11 itself).
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        return true;
+    const bool reachable = !qEnvironmentVariableIsEmpty("DISPLAY") && [] {
+        xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+        const bool connected = xcb_connection_has_error(c) == 0;
+        xcb_disconnect(c);
+        return connected;
+    }();
+    if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        // A Wayland session that offers X11 too (XWayland): run there unless the user chose a
+        // platform, for always-on-top and centring work wherever its window manager allows.
+        if (reachable)
+            qputenv("QT_QPA_PLATFORM", "xcb");
+        return true;
+    }
+    return reachable;
+}
+
+} // namespace pukalo
