@@ -77,13 +77,20 @@ int RunApplication(int &argc, char **argv)
     const int status = app.exec();
     // What the user copied stays pasteable after the program: on wlroots compositors through
     // wl-copy, on X11 through the keeper.
+    // The line that says the copy is lost comes only when neither kept it.
     QClipboard *clipboard = QGuiApplication::clipboard();
-    const bool handed = clipboard->ownsClipboard() && HandOverToWlCopy(clipboard->text().toUtf8());
+    const WlCopyResult wlCopy = clipboard->ownsClipboard()
+                                    ? HandOverToWlCopy(clipboard->text().toUtf8())
+                                    : WlCopyResult::NotNeeded;
     if (OnX11()) {
-        if (!handed)
+        if (wlCopy != WlCopyResult::Kept)
             HandOverToKeeper();
         ExitNow(status);
     }
+    if (wlCopy == WlCopyResult::Missing)
+        ReportLostCopy("wl-copy (package wl-clipboard) is not installed");
+    else if (wlCopy == WlCopyResult::Failed)
+        ReportLostCopy("wl-copy did not take it over");
     return status;
 }
 

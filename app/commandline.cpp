@@ -4,7 +4,9 @@
 #include "platform/programinfo.h"
 
 #include <QStringList>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace pukalo {
@@ -17,7 +19,7 @@ const char kUsage[] =
     "  --search WORDS...   the rows the search window finds for WORDS, in its order\n"
     "  --dictionary        a user dictionary for Japanese input methods (Mozc's tab-separated\n"
     "                      form: reading, kaomoji, part of speech, description)\n"
-    "  --help              this text\n"
+    "  -h, --help          this text\n"
     "  --version           the version\n"
     "Fields are separated by one tab; kaomoji keep their outer blanks.\n";
 
@@ -25,6 +27,19 @@ void print(const QStringList &fields)
 {
     const QByteArray line = fields.join(u'\t').toUtf8() + '\n';
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+}
+
+// A launcher or a script must not take a list cut short (a full disk, a closed output) for the
+// whole catalogue: the status says it was not all written. A reader that stopped early
+// (`| head -1`) is no error worth a word.
+int finish(int status)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    if (errno != EPIPE)
+        std::fprintf(stderr, "%s: could not write the output: %s\n", program::kCommand,
+                     std::strerror(errno));
+    return 1;
 }
 
 void printRows(const std::vector<CatalogueEntry> &entries)
@@ -38,34 +53,34 @@ void printRows(const std::vector<CatalogueEntry> &entries)
 std::optional<int> RunCommandLine(int argc, char **argv)
 {
     // Options of Qt's own (-platform, -style) start with one dash and are Qt's business.
-    if (argc < 2 || std::string_view(argv[1]).substr(0, 2) != "--")
+    const std::string_view option = argc < 2 ? std::string_view() : argv[1];
+    if (option.substr(0, 2) != "--" && option != "-h")
         return std::nullopt;
-    const std::string_view option = argv[1];
     if (option == "--search" && argc > 2) {
         QStringList words;
         for (int i = 2; i < argc; ++i)
             words << QString::fromLocal8Bit(argv[i]);
         const std::vector<CatalogueEntry> found = Search(words.join(u' '));
         printRows(found);
-        return found.empty() ? 1 : 0;
+        return finish(found.empty() ? 1 : 0);
     }
     if (argc == 2 && option == "--list") {
         printRows(AllEntries());
-        return 0;
+        return finish(0);
     }
     if (argc == 2 && option == "--dictionary") {
         for (const CatalogueEntry &e : AllEntries())
             print({QStringView(e.row->reading).toString(), QStringView(e.row->kaomoji).toString(),
                    QStringLiteral("顔文字"), QStringView(e.row->description).toString()});
-        return 0;
+        return finish(0);
     }
-    if (argc == 2 && option == "--help") {
+    if (argc == 2 && (option == "--help" || option == "-h")) {
         std::fputs(kUsage, stdout);
-        return 0;
+        return finish(0);
     }
     if (argc == 2 && option == "--version") {
         std::printf("%s %s\n", program::kCommand, program::kVersion);
-        return 0;
+        return finish(0);
     }
     std::fputs(kUsage, stderr);
     return 2;

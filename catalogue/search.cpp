@@ -14,13 +14,18 @@ std::vector<CatalogueEntry> AllEntries()
     return entries;
 }
 
-std::optional<CatalogueEntry> FindKaomoji(QStringView kaomoji)
+std::optional<CatalogueEntry> FindKaomoji(QStringView kaomoji, QStringView category)
 {
+    std::optional<CatalogueEntry> first;
     for (const CatalogueEntry &entry : AllEntries()) {
-        if (QStringView(entry.row->kaomoji) == kaomoji)
+        if (QStringView(entry.row->kaomoji) != kaomoji)
+            continue;
+        if (QStringView(entry.category->name) == category)
             return entry;
+        if (!first)
+            first = entry;
     }
-    return std::nullopt;
+    return first;
 }
 
 QString FoldForSearch(const QString &text)

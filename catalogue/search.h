@@ -19,8 +19,9 @@ struct CatalogueEntry
 // Every row in catalogue order: category by category, the left column, then the right.
 std::vector<CatalogueEntry> AllEntries();
 
-// The first row of the catalogue with exactly this kaomoji, if any.
-std::optional<CatalogueEntry> FindKaomoji(QStringView kaomoji);
+// The row of the catalogue with exactly this kaomoji in the category of this name, else its
+// first row in any category, if any.
+std::optional<CatalogueEntry> FindKaomoji(QStringView kaomoji, QStringView category = {});
 
 // The rows that a query finds. Each blank-separated word must occur in the kaomoji, the
 // description, the reading or the category name, hiragana and katakana, full-width and

@@ -1,12 +1,10 @@
 #include "platform/settingsstore.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 namespace pukalo {
 
@@ -29,26 +27,40 @@ QString configDirectory()
         return testDirectory();
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
-// A write killed half-way (SIGKILL, power loss) leaves its temporary file beside the settings
-// file; the settings themselves are whole, but the leftovers would pile up. Anything of that
-// shape older than a minute belongs to no write still running, in this or another instance.
-void removeStaleTemporaryFiles(const QString &filePath)
+
+// As the XDG Base Directory rules say: $XDG_STATE_HOME when it is an absolute path, otherwise
+// ~/.local/state. Qt 6.4 has no standard location for it.
+QString stateDirectory()
 {
-    const QFileInfo settings(filePath);
-    const QRegularExpression temporary(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
-                                           .arg(QRegularExpression::escape(settings.fileName())));
-    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QFileInfoList entries = settings.dir().entryInfoList(QDir::Files | QDir::Hidden);
-    for (const QFileInfo &entry : entries) {
-        if (temporary.match(entry.fileName()).hasMatch() && entry.lastModified().toUTC() < stale)
-            QFile::remove(entry.filePath());
-    }
+    if (!testDirectory().isEmpty())
+        return testDirectory() + QStringLiteral("/state");
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!state.isEmpty() && QDir::isAbsolutePath(state))
+        return state;
+    return QDir::homePath() + QStringLiteral("/.local/state");
+}
+
+// QSettings waits for its lock file without a limit, and takes a lock that a killed writer
+// left behind (empty, or naming a process that is gone) for a live one for 30 s. Taken here
+// first, with a short limit, such a lock is cleared; a live writer holds it for milliseconds.
+bool lockIsFree(const QString &filePath)
+{
+    if (!QDir().mkpath(QFileInfo(filePath).path()))
+        return false;
+    QLockFile lock(filePath + QStringLiteral(".lock"));
+    lock.setStaleLockTime(std::chrono::milliseconds(500));
+    return lock.tryLock(std::chrono::milliseconds(1000));
 }
 } // namespace
 
 QString SettingsFilePath(const QString &app)
 {
     return configDirectory() + u'/' + app + u'/' + app + QStringLiteral(".ini");
+}
+
+QString StateFilePath(const QString &app, const QString &name)
+{
+    return stateDirectory() + u'/' + app + u'/' + name;
 }
 
 void SetSettingsDirectoryForTesting(const QString &directory)
@@ -77,70 +89,19 @@ QString GetSetting(const QString &app, const QString &section, const QString &ke
     return value.toString();
 }
 
-std::vector<std::pair<QString, QString>> GetSection(const QString &app, const QString &section)
-{
-    QSettings store(SettingsFilePath(app), QSettings::IniFormat);
-    store.beginGroup(section);
-    std::vector<std::pair<QString, QString>> entries;
-    for (const QString &key : store.childKeys()) {
-        const QVariant value = store.value(key);
-        entries.emplace_back(key,
-                             value.typeId() == QMetaType::QString ? value.toString() : QString());
-    }
-    return entries;
-}
-
-bool RewritesUnchanged(const QString &app)
-{
-    const QString path = SettingsFilePath(app);
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return true;
-    if (info.isSymLink() || !info.isFile())
-        return false;
-    // A copy written back by the very same code shows what a rewrite would make of the file.
-    QTemporaryDir scratch;
-    const QString copy = scratch.filePath(QStringLiteral("copy.ini"));
-    if (!scratch.isValid() || !QFile::copy(path, copy))
-        return false;
-    {
-        QSettings store(copy, QSettings::IniFormat);
-        store.setValue(QStringLiteral("PukaloRewriteCheck/x"), 1);
-        store.sync(); // written out with the mark, then again without it
-        store.remove(QStringLiteral("PukaloRewriteCheck"));
-        store.sync();
-        if (store.status() != QSettings::NoError)
-            return false;
-    }
-    QFile original(path), rewritten(copy);
-    return original.open(QIODevice::ReadOnly) && rewritten.open(QIODevice::ReadOnly) &&
-           original.readAll() == rewritten.readAll();
-}
-
-bool ReplaceSection(const QString &app, const QString &section,
-                    const std::vector<std::pair<QString, QString>> &entries)
-{
-    const QString path = SettingsFilePath(app);
-    removeStaleTemporaryFiles(path);
-    QSettings store(path, QSettings::IniFormat);
-    store.remove(section);
-    for (const auto &[key, value] : entries)
-        store.setValue(section + u'/' + key, value);
-    store.sync();
-    return store.status() == QSettings::NoError && store.isWritable();
-}
-
 bool SaveSetting(const QString &app, const QString &section, const QString &key,
                  const QString &value)
 {
     if (saveObserver())
         saveObserver()(key, value);
     const QString path = SettingsFilePath(app);
-    removeStaleTemporaryFiles(path);
+    if (!lockIsFree(path))
+        return false;
+    // QSettings reads the file afresh under its lock and writes back only the keys set here,
+    // through a temporary file renamed into place: a failed or interrupted write leaves the old
+    // file whole.
     QSettings store(path, QSettings::IniFormat);
     store.setValue(section + u'/' + key, value);
-    // QSettings writes through a temporary file and renames it into place, so a failed or
-    // interrupted write leaves the old file whole.
     store.sync();
     return store.status() == QSettings::NoError && store.isWritable();
 }

@@ -2,8 +2,6 @@
 
 #include <QString>
 #include <functional>
-#include <utility>
-#include <vector>
 
 namespace pukalo {
 
@@ -13,26 +11,22 @@ namespace pukalo {
 QString GetSetting(const QString &app, const QString &section, const QString &key,
                    const QString &defaultValue);
 
-// Returns false when the value could not be made durable (folder or file not writable, disk
-// full); the file then still holds what it held before.
+// Sets one key and leaves every other key and section of the file as it is, values another
+// instance wrote a moment ago included. Returns false when the value could not be made durable
+// (folder or file not writable, disk full, the file locked for over a second); the file then
+// still holds what it held before.
 [[nodiscard]] bool SaveSetting(const QString &app, const QString &section, const QString &key,
                                const QString &value);
 
-// Every key of a section with its value, in the store's order; a value that is not plain text
-// (a list, or Qt's own variant form) comes back null.
-std::vector<std::pair<QString, QString>> GetSection(const QString &app, const QString &section);
-// Whether the store can rewrite its file without changing a byte of what is there now: true
-// when there is no file yet, false for a file it would read differently than it is written
-// (damaged, hand-edited in another form, a link or a folder in its place).
-bool RewritesUnchanged(const QString &app);
-// Replaces the whole section with these keys and values, written whole as SaveSetting writes;
-// the other sections stay as they are.
-[[nodiscard]] bool ReplaceSection(const QString &app, const QString &section,
-                                  const std::vector<std::pair<QString, QString>> &entries);
-
-// The file behind an application name. Tests point the store at a folder of their own so they
-// never see or change the user's real settings.
+// The file behind an application name.
 QString SettingsFilePath(const QString &app);
+
+// A file of the program's own state, kept apart from the settings the user chose: under
+// $XDG_STATE_HOME (by default ~/.local/state), in the application's folder.
+QString StateFilePath(const QString &app, const QString &name);
+
+// Tests point the store at a folder of their own, so they never see or change the user's real
+// settings or state: the settings under it, the state in its subfolder "state".
 void SetSettingsDirectoryForTesting(const QString &directory);
 // Tests see every SaveSetting call (key and value) in the order the program makes them.
 void SetSaveObserverForTesting(std::function<void(const QString &key, const QString &value)>);

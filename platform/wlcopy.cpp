@@ -1,10 +1,15 @@
 #include "platform/handover.h"
 
+#include "platform/programinfo.h"
+
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,16 +21,63 @@
 namespace pukalo {
 
 namespace {
+// The whole hand-over gives up after this: the exit must not hang on a compositor that never
+// answers or a wl-copy that never returns.
+constexpr int kLimitMs = 1000;
+
+int msLeft(const QElapsedTimer &clock)
+{
+    return int(std::max<qint64>(0, kLimitMs - clock.elapsed()));
+}
+
+#if defined(PUKALO_HAVE_WAYLAND)
+// wl_display_roundtrip with a time limit: the registry is announced before the sync's answer.
+bool roundtrip(wl_display *display, const QElapsedTimer &clock)
+{
+    bool done = false;
+    wl_callback *sync = wl_display_sync(display);
+    static const wl_callback_listener listener = {
+        [](void *data, wl_callback *, uint32_t) { *static_cast<bool *>(data) = true; },
+    };
+    wl_callback_add_listener(sync, &listener, &done);
+    while (!done) {
+        while (wl_display_prepare_read(display) != 0) {
+            if (wl_display_dispatch_pending(display) < 0)
+                break;
+        }
+        if (done) {
+            wl_display_cancel_read(display);
+            break;
+        }
+        wl_display_flush(display);
+        pollfd ready = {wl_display_get_fd(display), POLLIN, 0};
+        const int polled = poll(&ready, 1, msLeft(clock));
+        if (polled <= 0 && !(polled < 0 && errno == EINTR)) {
+            wl_display_cancel_read(display);
+            break;
+        }
+        if (polled < 0) {
+            wl_display_cancel_read(display);
+            continue;
+        }
+        if (wl_display_read_events(display) < 0 || wl_display_dispatch_pending(display) < 0)
+            break;
+    }
+    wl_callback_destroy(sync);
+    return done;
+}
+#endif
+
 // Whether the compositor lets a program hold the clipboard without a window: the data-control
 // protocols that wl-copy uses. Without them wl-copy would flash a window of its own.
-bool compositorOffersDataControl()
+bool compositorOffersDataControl(const QElapsedTimer &clock)
 {
 #if defined(PUKALO_HAVE_WAYLAND)
     wl_display *display = wl_display_connect(nullptr);
     if (!display)
         return false;
     bool offered = false;
-    const wl_registry_listener listener = {
+    static const wl_registry_listener listener = {
         [](void *data, wl_registry *, uint32_t, const char *interface, uint32_t) {
             *static_cast<bool *>(data) = *static_cast<bool *>(data) ||
                                          !std::strcmp(interface, "zwlr_data_control_manager_v1") ||
@@ -35,40 +87,71 @@ bool compositorOffersDataControl()
     };
     wl_registry *registry = wl_display_get_registry(display);
     wl_registry_add_listener(registry, &listener, &offered);
-    wl_display_roundtrip(display);
+    const bool answered = roundtrip(display, clock);
     wl_registry_destroy(registry);
     wl_display_disconnect(display);
-    return offered;
+    return answered && offered;
 #else
+    Q_UNUSED(clock)
     return false;
 #endif
 }
-} // namespace
 
-bool HandOverToWlCopy(const QByteArray &text)
+// wl-copy takes the text as its one argument, exactly, and serves it from a process of its own
+// once it has taken the clipboard; the one started here returns then. It starts detached, as
+// the X keeper does: a session of its own, nothing of Pukalo's open but /dev/null.
+bool runWlCopy(const QByteArray &wlCopy, const QByteArray &text, const QElapsedTimer &clock)
 {
-    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || text.isEmpty() ||
-        !compositorOffersDataControl())
-        return false;
-    const QByteArray wlCopy =
-        QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("wl-copy")));
-    if (wlCopy.isEmpty()) {
-        std::fprintf(stderr, "pukalo: the copied text could not be kept on the clipboard after "
-                             "exit: wl-copy (package wl-clipboard) is not installed\n");
-        return false;
-    }
-    // wl-copy takes the text as its one argument, exactly, and serves it from a process of its
-    // own once it has taken the clipboard; the one started here returns then.
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        posix_spawn_file_actions_addopen(&files, fd, "/dev/null", fd ? O_WRONLY : O_RDONLY, 0);
+    posix_spawn_file_actions_addclosefrom_np(&files, 3);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
     char type[] = "--type", mime[] = "text/plain;charset=utf-8", end[] = "--";
     char *const arguments[] = {const_cast<char *>(wlCopy.constData()), type,   mime, end,
                                const_cast<char *>(text.constData()),   nullptr};
     pid_t pid = 0;
-    if (posix_spawn(&pid, wlCopy.constData(), nullptr, nullptr, arguments, environ) != 0)
+    const int spawned =
+        posix_spawn(&pid, wlCopy.constData(), &files, &attributes, arguments, environ);
+    posix_spawn_file_actions_destroy(&files);
+    posix_spawnattr_destroy(&attributes);
+    if (spawned != 0)
         return false;
+    // A few milliseconds when all is well; a wl-copy still busy at the limit is left to finish
+    // or fail on its own.
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    for (;;) {
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if ((done < 0 && errno != EINTR) || msLeft(clock) == 0)
+            return false;
+        usleep(2000);
     }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+} // namespace
+
+void ReportLostCopy(const char *why)
+{
+    std::fprintf(stderr, "%s: the copied text could not be kept on the clipboard after exit: %s\n",
+                 program::kCommand, why);
+}
+
+WlCopyResult HandOverToWlCopy(const QByteArray &text)
+{
+    QElapsedTimer clock;
+    clock.start();
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || text.isEmpty() ||
+        !compositorOffersDataControl(clock))
+        return WlCopyResult::NotNeeded;
+    const QByteArray wlCopy =
+        QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("wl-copy")));
+    if (wlCopy.isEmpty())
+        return WlCopyResult::Missing;
+    return runWlCopy(wlCopy, text, clock) ? WlCopyResult::Kept : WlCopyResult::Failed;
 }
 
 } // namespace pukalo

@@ -1,9 +1,10 @@
 // Finding a kaomoji by typing, and the list of those used lately.
 
 #include "catalogue/search.h"
-#include "settings/recent.h"
+#include "settings/history.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace pukalo;
@@ -42,33 +43,42 @@ private slots:
         QCOMPARE(found.size(), count);
     }
 
-    // Newest first, each once, sixteen at most; what cannot be read is left out and never
-    // overwritten; [Settings] stays byte for byte.
-    void recentlyUsed()
+    // Newest first, each kaomoji once, sixteen at most, with the category it was chosen from;
+    // lines that name no kaomoji are skipped and dropped; what another instance wrote meanwhile
+    // stays; the settings file is never touched.
+    void history()
     {
         test::ScratchSettings settings;
-        settings.write({{"Facechack", "1"}, {"Showlogo", "2"}});
+        settings.write({{"Facechack", "1"}});
         const QByteArray options = settings.bytes();
         const std::vector<CatalogueEntry> all = AllEntries();
         for (int i = 0; i < 20; ++i)
-            Recent::Add(QStringView(all[size_t(i)].row->kaomoji).toString());
-        Recent::Add(" (o^_^o) ");
-        Recent::Add("(^^)");
-        const QStringList recent = Recent::Read();
-        QCOMPARE(recent.size(), 16);
-        QCOMPARE(recent.mid(0, 3), QStringList({"(^^)", " (o^_^o) ", "p(^_^)q"}));
-        QVERIFY(settings.bytes().endsWith(options));
+            History::Add(all[size_t(i)]);
+        History::Add(*FindKaomoji(u" (o^_^o) "));
+        History::Add(*FindKaomoji(u"p(^_^)q", u"気分"));
+        QStringList shown;
+        for (const CatalogueEntry &e : History::Read())
+            shown << QStringView(e.row->kaomoji).toString() + QStringView(e.row->description).toString();
+        QCOMPARE(shown.size(), 16);
+        QCOMPARE(shown.mid(0, 3), QStringList({"p(^_^)qがんばれ！", " (o^_^o) てれてれ", "(^ー^)ふーんだ！！"}));
+        QCOMPARE(settings.bytes(), options);
 
-        Recent::Clear();
-        QCOMPARE(Recent::Read(), QStringList());
-        QFile file(settings.filePath());
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("[Recent]\n1=(^^)\n2=not a kaomoji\n9=<^^>\nx=(^o^)\n");
+        QFile file(History::FilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("笑顔１\t(^^)\nnonsense\n笑顔１\tnot a kaomoji\n\t<^^>\n");
         file.close();
-        const QByteArray damaged = settings.bytes();
-        QCOMPARE(Recent::Read(), QStringList({"(^^)", "<^^>"}));
-        Recent::Add("(^o^)");
-        QCOMPARE(settings.bytes(), damaged);
+        History::Add(*FindKaomoji(u"(^o^)"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "笑顔１\t(^o^)\n笑顔１\t(^^)\n笑顔１\t<^^>\n");
+        file.close();
+
+        QString why;
+        QVERIFY(History::Clear(&why));
+        QCOMPARE(History::Read().size(), 0u);
+        // A folder where the file belongs: nothing can be written, and it says why.
+        QVERIFY(file.remove() && QDir().mkpath(History::FilePath()));
+        QVERIFY(!History::Clear(&why));
+        QVERIFY(!why.isEmpty());
     }
 };
 

@@ -95,7 +95,9 @@ void serve(xcb_connection_t *c, xcb_window_t window, const selection::Text &text
         const uint8_t type = event->response_type & 0x7F;
         if (type == XCB_SELECTION_CLEAR) {
             const auto *clear = reinterpret_cast<xcb_selection_clear_event_t *>(event.get());
-            if (clear->selection == atoms.clipboard && clear->owner == window)
+            // Any client can send a SelectionClear; the server says who owns the clipboard.
+            if (clear->selection == atoms.clipboard && clear->owner == window &&
+                xcb::SelectionOwner(c, atoms.clipboard) != window)
                 return; // another program has the clipboard now
         } else if (type == XCB_SELECTION_REQUEST) {
             selection::Answer(c, atoms, text, ownedSince,

@@ -13,7 +13,7 @@
 #include "forms/settings/formsettei.h"
 #include "forms/settings/settingsnotsaved.h"
 #include "settings/options.h"
-#include "settings/recent.h"
+#include "settings/history.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -105,16 +105,22 @@ void FormMain::copyChosenKaomoji(ListBox *list)
     // Spacer entries between the kaomoji are empty and copy nothing.
     if (list->Text().isEmpty())
         return;
-    CopyKaomoji(list->Text());
+    QString category;
+    for (const KaomojiCategory &c : CategoryTable) {
+        if (CategoryCode(c) == LoadedCategory)
+            category = QStringView(c.name).toString();
+    }
+    CopyKaomoji(list->Text(), category);
 }
 
-void FormMain::CopyKaomoji(const QString &kaomoji)
+void FormMain::CopyKaomoji(const QString &kaomoji, const QString &category)
 {
     LabeClipNow->setText(kaomoji);
     Clipboard::Clear();
     // What the label shows is what goes to the clipboard.
     Clipboard::SetText(LabeClipNow->text());
-    Recent::Add(kaomoji);
+    if (const std::optional<CatalogueEntry> entry = FindKaomoji(kaomoji, category))
+        History::Add(*entry);
 }
 
 void FormMain::mnuSearch_Click()

@@ -46,8 +46,8 @@ public:
     // The check mark of 常に手前に表示, for the settings dialog's OK.
     void SetAlwaysOnTopMark(bool on);
     // Copies a kaomoji as a click in List1 does: shown in LabeClipNow, put on the clipboard,
-    // and remembered among the kaomoji used lately.
-    void CopyKaomoji(const QString &kaomoji);
+    // and remembered among the kaomoji used lately, with the category it was chosen from.
+    void CopyKaomoji(const QString &kaomoji, const QString &category);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -4,11 +4,13 @@
 #include "platform/formdesign.h"
 #include "platform/runtime.h"
 #include "catalogue/search.h"
-#include "settings/recent.h"
+#include "settings/history.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QDir>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -70,10 +72,7 @@ void FormSearch::Field_Typed()
     std::vector<CatalogueEntry> found;
     const bool recent = query.trimmed().isEmpty();
     if (recent) {
-        for (const QString &kaomoji : Recent::Read()) {
-            if (const std::optional<CatalogueEntry> entry = FindKaomoji(kaomoji))
-                found.push_back(*entry);
-        }
+        found = History::Read();
     } else {
         found = Search(query);
     }
@@ -97,7 +96,7 @@ void FormSearch::Field_Enter()
 {
     if (QTreeWidgetItem *first = Results->topLevelItem(0);
         first && first->flags() != Qt::NoItemFlags)
-        emit Chosen(first->data(0, Qt::UserRole).toString());
+        emit Chosen(first->data(0, Qt::UserRole).toString(), first->text(2));
 }
 
 void FormSearch::Results_Choose()
@@ -109,12 +108,19 @@ void FormSearch::Results_Choose()
     const QString kaomoji = item->data(0, Qt::UserRole).toString();
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard->ownsClipboard() || clipboard->text() != kaomoji)
-        emit Chosen(kaomoji);
+        emit Chosen(kaomoji, item->text(2));
 }
 
 void FormSearch::ClearHistory_Click()
 {
-    Recent::Clear();
+    QString why;
+    if (!History::Clear(&why)) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        QStringLiteral("履歴を消せませんでした。\n\n%1\n%2")
+                            .arg(QDir::toNativeSeparators(History::FilePath()), why),
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
     Field_Typed();
 }
 

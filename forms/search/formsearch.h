@@ -23,7 +23,7 @@ public:
 
 signals:
     // The user chose this kaomoji: to be copied as a click in the main window's lists does.
-    void Chosen(const QString &kaomoji);
+    void Chosen(const QString &kaomoji, const QString &category);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -2,10 +2,12 @@
 
 #include "platform/xcb/qtconnection.h"
 #include "platform/xcb/selection.h"
+#include "platform/xcb/xcbutil.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <cstring>
 
 namespace pukalo {
 
@@ -17,11 +19,23 @@ namespace {
 class ExactClipboard : public QAbstractNativeEventFilter
 {
 public:
-    explicit ExactClipboard(xcb_connection_t *c) : m_connection(c), m_atoms(c) {}
+    explicit ExactClipboard(xcb_connection_t *c) : m_connection(c), m_atoms(c)
+    {
+        const char name[] = "XFIXES";
+        const xcb::Reply<xcb_query_extension_reply_t> xfixes(xcb_query_extension_reply(
+            c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
+        if (xfixes && xfixes->present)
+            m_selectionNotify = uint8_t(xfixes->first_event); // XFixesSelectionNotify is first
+    }
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
         auto *event = static_cast<xcb_generic_event_t *>(message);
-        if (type != "xcb_generic_event_t" || (event->response_type & 0x7F) != XCB_SELECTION_REQUEST)
+        if (type != "xcb_generic_event_t")
+            return false;
+        const uint8_t kind = event->response_type & 0x7F;
+        if (m_selectionNotify && kind == m_selectionNotify)
+            noteOwnerChange(event);
+        if (kind != XCB_SELECTION_REQUEST)
             return false;
         const auto &request = *reinterpret_cast<xcb_selection_request_event_t *>(event);
         QClipboard *clipboard = QGuiApplication::clipboard();
@@ -31,13 +45,31 @@ public:
             selection::FromUtf8(clipboard->text(QClipboard::Clipboard).toStdString());
         if (!text)
             return false;
-        selection::Answer(m_connection, m_atoms, *text, XCB_CURRENT_TIME, request);
+        selection::Answer(m_connection, m_atoms, *text, m_ownedSince, request);
         return true;
     }
 
 private:
+    // Qt watches the clipboard's owner through XFixes; the same notice carries the server time
+    // at which the clipboard was taken, what TIMESTAMP must answer while it is ours.
+    void noteOwnerChange(const xcb_generic_event_t *event)
+    {
+        struct SelectionNotify // xcb_xfixes_selection_notify_event_t, without linking xfixes
+        {
+            uint8_t responseType, subtype;
+            uint16_t sequence;
+            uint32_t window, owner, selection, timestamp, selectionTimestamp;
+        };
+        SelectionNotify notify;
+        std::memcpy(&notify, event, sizeof notify);
+        if (notify.selection == m_atoms.clipboard)
+            m_ownedSince = notify.selectionTimestamp;
+    }
+
     xcb_connection_t *m_connection;
     selection::Atoms m_atoms;
+    uint8_t m_selectionNotify = 0;
+    xcb_timestamp_t m_ownedSince = XCB_CURRENT_TIME;
 };
 } // namespace
 

@@ -96,6 +96,7 @@ bool spawnKeeper(const QByteArray &keeper, xcb_window_t owner, const Pipe &text,
     posix_spawn_file_actions_adddup2(&files, text.read.get(), STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&files, ready.write.get(), STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addclosefrom_np(&files, 3);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     sigset_t none, defaults;
@@ -156,11 +157,6 @@ bool awaitReady(const UniqueFd &pipe)
     return false;
 }
 
-void reportLostCopy(const char *why)
-{
-    std::fprintf(
-        stderr, "pukalo: the copied text could not be kept on the clipboard after exit: %s\n", why);
-}
 } // namespace
 
 void HandOverToKeeper()
@@ -177,17 +173,17 @@ void HandOverToKeeper()
         return;
     const QByteArray keeper = QFile::encodeName(keeperPath());
     if (keeper.isEmpty())
-        return reportLostCopy("its helper pukalo-clipkeep is not installed");
+        return ReportLostCopy("its helper pukalo-clipkeep is not installed");
     std::optional<Pipe> textPipe = makePipe();
     std::optional<Pipe> readyPipe = makePipe();
     if (!textPipe || !readyPipe || !spawnKeeper(keeper, owner, *textPipe, *readyPipe))
-        return reportLostCopy("its helper pukalo-clipkeep could not be started");
+        return ReportLostCopy("its helper pukalo-clipkeep could not be started");
     // Only the keeper holds these ends now: its exit or its answer is what the waits see.
     textPipe->read = UniqueFd();
     readyPipe->write = UniqueFd();
     sendText(std::move(textPipe->write), text);
     if (!awaitReady(readyPipe->read))
-        reportLostCopy("its helper pukalo-clipkeep did not take it over");
+        ReportLostCopy("its helper pukalo-clipkeep did not take it over");
 }
 
 void ExitNow(int status)

@@ -71,6 +71,7 @@ check_targets() { # text latin1-hex-or-empty ascii(yes/no)
     [[ $3 == yes ]] || ! xclip -o -selection clipboard -t text/plain >/dev/null 2>&1 ||
         fail "text/plain served for [$1]"
     ! xclip -o -selection clipboard -t COMPOUND_TEXT >/dev/null 2>&1 || fail "COMPOUND_TEXT served"
+    (($(xclip -o -selection clipboard -t TIMESTAMP) > 0)) || fail "TIMESTAMP of [$1] is not the time it was taken"
 }
 write_settings Showlogo=2
 for row in "2 R 10 20286f5e5f5e6f2920 yes $KAOMOJI" "1 L 4 - no （＾＾）" "12 R 4 28d76fd72920 no (×o×) "; do
@@ -90,8 +91,11 @@ echo "ok: exact bytes per target, nothing lossy"
 [[ $("$XCLIENT" multiple UTF8_STRING STRING) == "UTF8_STRING: (×o×) "$'\n'"STRING: $(printf '(\xd7o\xd7) ')" ]] ||
     fail "MULTIPLE: $("$XCLIENT" multiple UTF8_STRING STRING)"
 ! "$XCLIENT" multiple at-time-1 UTF8_STRING >/dev/null || fail "a request from before the keeper's time served"
-"$XCLIENT" forge-clear PRIMARY || fail "could not send a SelectionClear"
-clipboard_is '(×o×) ' && keeper_count 1 || fail "a forged SelectionClear for PRIMARY ended the keeper"
+for selection in PRIMARY CLIPBOARD; do
+    "$XCLIENT" forge-clear $selection || fail "could not send a SelectionClear"
+    # The keeper reads events in order: a request answered now comes after the forged clear.
+    clipboard_is '(×o×) ' && keeper_count 1 || fail "a forged SelectionClear for $selection ended the keeper"
+done
 echo "ok: MULTIPLE, an early request and a forged SelectionClear"
 
 # --- Termination signals back to back (a closing terminal sends SIGHUP after SIGTERM) never
@@ -126,6 +130,23 @@ for keeper in missing broken; do
     grep -q 'copied text could not be kept' "$E2E_TMP/pukalo.err" || fail "$keeper keeper: nothing said"
 done
 echo "ok: a missing or broken keeper is reported and the exit stays prompt"
+
+# --- A Wayland compositor that accepts and never answers: the exit gives up on it within a
+# second and the X keeper keeps the copy, without a word of loss -------------------------------
+python3 -c 'import socket, sys, time
+s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(8); print("ready", flush=True); time.sleep(600)' \
+    "$XDG_RUNTIME_DIR/wayland-silent" >"$E2E_TMP/silent.out" &
+PIDS_TO_KILL+=($!)
+wait_for 50 grep -q ready "$E2E_TMP/silent.out" || fail "the silent compositor did not start"
+other_copies ''
+start_pukalo WAYLAND_DISPLAY=wayland-silent
+copy_kaomoji 1 L 0 '(^^)'
+kill -TERM "$PUKALO_PID"
+wait_for 20 ended || fail "the exit hung on a silent Wayland compositor"
+wait_exit
+wait_for 10 keeper_count 1 && clipboard_is '(^^)' || fail "silent compositor: clipboard has [$(clipboard)]"
+! grep -q 'could not be kept' "$E2E_TMP/pukalo.err" || fail "a loss reported although the keeper kept it"
+echo "ok: a silent Wayland compositor: the exit stays prompt and the copy is kept"
 
 # --- Nothing to keep: another program copied since; Clipclear empties another's text too ----
 start_pukalo

@@ -48,6 +48,16 @@ for what in "XDG_CONFIG_HOME=$E2E_TMP/a-file" "HOME=/proc/no-such-home"; do
 done
 [[ ! -s $E2E_TMP/a-file ]] || fail "the file XDG_CONFIG_HOME points at was written"
 
+# --- A history that cannot be written: copies work, and it is said once, not at every click ---
+starts_and_copies XDG_STATE_HOME="$E2E_TMP/a-file"
+click_in "$MAIN" 250 38
+wait_clipboard '(^^ゞ' || fail "second copy: clipboard has [$(clipboard)]"
+kill -TERM "$PUKALO_PID"
+wait_exit
+[[ $(grep -c 'could not save the recently used kaomoji' "$E2E_TMP/pukalo.err") -eq 1 ]] ||
+    fail "a failed history write: $(cat "$E2E_TMP/pukalo.err")"
+echo "ok: a history that cannot be written: said once, copies work"
+
 # --- Damaged settings files, with the real program: it runs, and the file stays as it was ---
 folder=$XDG_CONFIG_HOME/Pukalo
 fingerprint() { find "$folder" -exec ls -ld --time-style=+ {} \; | awk '{print $1, $NF}'; md5sum "$SETTINGS_FILE" 2>/dev/null || true; }

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Finding a kaomoji by typing: Ctrl+F, a query typed for real, Enter or Down, the exact bytes on
-# the clipboard, the history in the settings file; and the catalogue on the command line,
+# the clipboard, the history in a file of its own; and the catalogue on the command line,
 # without a display, for launchers and input methods.
 source "$(dirname "$0")/lib.sh"
 # sha256 of the 175 kaomoji in catalogue order, each followed by a newline, as designed.
@@ -26,7 +26,17 @@ status=0
 "$PUKALO" --no-such-option >"$E2E_TMP/out" 2>"$E2E_TMP/err" || status=$?
 [[ $status -eq 2 && ! -s $E2E_TMP/out ]] && grep -q -- --dictionary "$E2E_TMP/err" ||
     fail "an unknown option: status $status, no usage on standard error"
-echo "ok: --list, --dictionary and --search without a display"
+# Output cut short is an error; a reader that stops early is not; -h is --help.
+for out in /dev/full closed; do
+    status=0
+    if [[ $out == closed ]]; then "$PUKALO" --dictionary >&- 2>"$E2E_TMP/err" || status=$?
+    else "$PUKALO" --dictionary >"$out" 2>"$E2E_TMP/err" || status=$?; fi
+    [[ $status -eq 1 && $(wc -l <"$E2E_TMP/err") -eq 1 ]] || fail "--dictionary into $out: status $status"
+done
+[[ $("$PUKALO" --list 2>"$E2E_TMP/err" | head -n1) == 笑顔１* && ! -s $E2E_TMP/err ]] ||
+    fail "--list | head -1: $(cat "$E2E_TMP/err")"
+[[ $("$PUKALO" -h) == "$("$PUKALO" --help)" && $("$PUKALO" -h) == Usage:* ]] || fail "-h is not --help"
+echo "ok: --list, --dictionary and --search without a display; cut output fails"
 
 # --- The search window ----------------------------------------------------------------------
 start_display
@@ -50,9 +60,28 @@ settled "$search"
 [[ $(program_windows 顔文字を探す | wc -l) -eq 1 ]] || fail "a second search window"
 key Escape
 wait_for 30 windows_open "== 1" || fail "Esc did not close the search window"
-grep -qx '1=" (o^_^o) "' "$SETTINGS_FILE" && grep -qx '2=(^_^)v' "$SETTINGS_FILE" ||
-    fail "history: $(cat "$SETTINGS_FILE")"
-grep -qx 'Showlogo=2' "$SETTINGS_FILE" || fail "[Settings] changed: $(cat "$SETTINGS_FILE")"
+[[ $(cat "$HISTORY_FILE") == $'笑顔２\t (o^_^o) \n笑顔１\t(^_^)v' ]] || fail "history: $(cat "$HISTORY_FILE")"
+[[ $(cat "$SETTINGS_FILE") == $'[Settings]\nShowlogo=2' ]] || fail "settings changed: $(cat "$SETTINGS_FILE")"
 kill -TERM "$PUKALO_PID"
 wait_exit
 echo "ok: Ctrl+F, a typed query, Enter and Down copy exactly; the history is kept"
+
+# --- Copies never touch the settings file or the user's files beside it ---------------------
+printf '; mine\r\n[Settings]\r\nShowlogo = 2\r\n' >"$SETTINGS_FILE"
+for name in Pukalo.ini.backup Pukalo.ini.201231; do
+    cp "$SETTINGS_FILE" "$XDG_CONFIG_HOME/Pukalo/$name" && touch -d '-2 hours' "$XDG_CONFIG_HOME/Pukalo/$name"
+done
+before=$(cd "$XDG_CONFIG_HOME/Pukalo" && ls && md5sum ./*)
+start_pukalo
+copy_kaomoji 1 L 0 '(^^)'
+for ((i = 0; i < 10; i++)); do
+    click_in "$MAIN" 250 38
+    wait_clipboard '(^^ゞ' || fail "copy $i: clipboard has [$(clipboard)]"
+    click_in "$MAIN" 30 38
+    wait_clipboard '(^^)' || fail "copy $i: clipboard has [$(clipboard)]"
+done
+kill -TERM "$PUKALO_PID"
+wait_exit
+[[ $(cd "$XDG_CONFIG_HOME/Pukalo" && ls && md5sum ./*) == "$before" ]] || fail "the settings folder changed"
+[[ $(head -n2 "$HISTORY_FILE") == $'笑顔１\t(^^)\n笑顔１\t(^^ゞ' ]] || fail "history: $(cat "$HISTORY_FILE")"
+echo "ok: twenty copies: the settings file and its backups as they were, the history kept"

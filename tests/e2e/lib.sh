@@ -5,8 +5,9 @@ set -euo pipefail
 
 : "${PUKALO:?}" "${XCLIENT:?}" "${CATALOGUE_DUMP:?}" "${BUILD_DIR:?}"
 E2E_TMP=$(mktemp -d /tmp/pukalo-e2e.XXXXXX)
-export XDG_CONFIG_HOME=$E2E_TMP/config XDG_RUNTIME_DIR=$E2E_TMP/runtime QT_QPA_PLATFORM=xcb
-SETTINGS_FILE=$XDG_CONFIG_HOME/Pukalo/Pukalo.ini
+export XDG_CONFIG_HOME=$E2E_TMP/config XDG_STATE_HOME=$E2E_TMP/state
+export XDG_RUNTIME_DIR=$E2E_TMP/runtime QT_QPA_PLATFORM=xcb
+SETTINGS_FILE=$XDG_CONFIG_HOME/Pukalo/Pukalo.ini HISTORY_FILE=$XDG_STATE_HOME/Pukalo/history
 unset WAYLAND_DISPLAY
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 PIDS_TO_KILL=()
