@@ -3,7 +3,9 @@
 #include "catalogue/search.h"
 #include "platform/programinfo.h"
 
+#include <QSet>
 #include <QStringList>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,7 +20,8 @@ const char kUsage[] =
     "  --list              the whole catalogue: category, kaomoji, description, reading\n"
     "  --search WORDS...   the rows the search window finds for WORDS, in its order\n"
     "  --dictionary        a user dictionary for Japanese input methods (Mozc's tab-separated\n"
-    "                      form: reading, kaomoji, part of speech, description)\n"
+    "                      form: reading, kaomoji, part of speech, description), one line\n"
+    "                      for every reading of every kaomoji\n"
     "  -h, --help          this text\n"
     "  --version           the version\n"
     "Fields are separated by one tab; kaomoji keep their outer blanks.\n";
@@ -27,6 +30,14 @@ void print(const QStringList &fields)
 {
     const QByteArray line = fields.join(u'\t').toUtf8() + '\n';
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+}
+
+// A reading Mozc takes: hiragana and the long vowel mark, nothing else.
+bool isMozcReading(const QString &word)
+{
+    return !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) {
+        return (c.unicode() >= 0x3041 && c.unicode() <= 0x3096) || c == u'ー';
+    });
 }
 
 // A launcher or a script must not take a list cut short (a full disk, a closed output) for the
@@ -69,9 +80,17 @@ std::optional<int> RunCommandLine(int argc, char **argv)
         return finish(0);
     }
     if (argc == 2 && option == "--dictionary") {
-        for (const CatalogueEntry &e : AllEntries())
-            print({QStringView(e.row->reading).toString(), QStringView(e.row->kaomoji).toString(),
-                   QStringLiteral("顔文字"), QStringView(e.row->description).toString()});
+        QSet<QString> written;
+        for (const CatalogueEntry &e : AllEntries()) {
+            const QString kaomoji = QStringView(e.row->kaomoji).toString();
+            for (const QString &reading : Keywords(e)) {
+                if (isMozcReading(reading) && !written.contains(reading + u'\t' + kaomoji)) {
+                    written.insert(reading + u'\t' + kaomoji);
+                    print({reading, kaomoji, QStringLiteral("顔文字"),
+                           QStringView(e.row->description).toString()});
+                }
+            }
+        }
         return finish(0);
     }
     if (argc == 2 && (option == "--help" || option == "-h")) {

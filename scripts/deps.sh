@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libxcb1-dev libwayland-dev fonts-ipafont-gothic fontconfig)
 X_PACKAGES=(xvfb openbox xdotool x11-utils)
-TEST_PACKAGES=("${X_PACKAGES[@]}" python3 xclip wmctrl desktop-file-utils appstream dpkg-dev imagemagick fonts-noto-cjk)
+TEST_PACKAGES=("${X_PACKAGES[@]}" python3 mozc-server emacs-mozc-bin xclip wmctrl desktop-file-utils appstream dpkg-dev imagemagick fonts-noto-cjk)
 SCREENSHOT_PACKAGES=("${X_PACKAGES[@]}" imagemagick)
 
 ensure_packages() {
