@@ -10,6 +10,7 @@
 #include "platform/programinfo.h"
 #include "app/startup.h"
 #include "forms/main/formmain.h"
+#include "settings/history.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -75,6 +76,7 @@ int RunApplication(int &argc, char **argv)
         return 1;
     }
     const int status = app.exec();
+    History::AddSettling();
     // What the user copied stays pasteable after the program: on wlroots compositors through
     // wl-copy, on X11 through the keeper.
     // The line that says the copy is lost comes only when neither kept it.

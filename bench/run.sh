@@ -9,10 +9,10 @@
 #   copy         a real click on a kaomoji until another process (xclip) reads it;
 #   exit         exit command -> process gone, with and without the clipboard hand-over, with
 #                and without a clipboard manager that never answers;
-#   search       a keystroke in the search field until the results are painted, for a one-
-#                character, a two-character and a no-match query, and opening the search
-#                window until its field has the focus, in process; `pukalo --list` as a
-#                whole process.
+#   search       a keystroke in the search field until the results are painted, for one- and
+#                two-character queries, a category word, romaji and a no-match query, and
+#                opening the search window until its field has the focus, in process;
+#                `pukalo --list` and `pukalo --search にこ` as whole processes.
 # Medians over RUNS runs (default 10) after warm-up runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -153,12 +153,14 @@ row "search window, in process" "median us" "worst us" "" ""
 while IFS=$'\t' read -r what med worst; do
     row "  $what" "$med" "$worst" "" ""
 done < <("$B/bench/bench_search")
-lists=()
-for ((i = 0; i < WARMUP + RUNS; i++)); do
-    t0=$(date +%s%N)
-    env -u DISPLAY "$B/pukalo" --list >/dev/null
-    t1=$(date +%s%N)
-    ((i >= WARMUP)) && lists+=($(((t1 - t0) / 100000)))
+for command in "--list" "--search にこ"; do
+    lists=()
+    for ((i = 0; i < WARMUP + RUNS; i++)); do
+        t0=$(date +%s%N)
+        env -u DISPLAY "$B/pukalo" $command >/dev/null
+        t1=$(date +%s%N)
+        ((i >= WARMUP)) && lists+=($(((t1 - t0) / 100000)))
+    done
+    row "pukalo $command, whole process" \
+        "$(awk -v t="$(printf '%s\n' "${lists[@]}" | median)" 'BEGIN {printf "%.1f", t / 10}') ms" "" "" ""
 done
-row "pukalo --list, whole process (start-up above: $(tr ' ' '\n' <<<"${startup[pukalo]}" | grep . | median) ms)" \
-    "$(awk -v t="$(printf '%s\n' "${lists[@]}" | median)" 'BEGIN {printf "%.1f", t / 10}') ms" "" "" ""

@@ -44,8 +44,10 @@ ListBox::ListBox(QWidget *parent) : QListWidget(parent)
 
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         // A press is reported at its release, as a click; Clear and AddItem report nothing.
-        if (row >= 0 && !m_mouseDown && !m_filling)
+        if (row >= 0 && !m_mouseDown && !m_filling) {
+            m_byKeyboard = true;
             emit Click();
+        }
     });
 }
 
@@ -94,6 +96,7 @@ void ListBox::mouseReleaseEvent(QMouseEvent *event)
     if (!m_mouseDown)
         return;
     m_mouseDown = false;
+    m_byKeyboard = false;
     if (!selectedItems().isEmpty())
         emit Click();
 }

@@ -20,6 +20,9 @@ public:
     void AddItem(const QString &text);
     // The selected entry's text, or the empty string when nothing is selected.
     QString Text() const;
+    // Whether the last Click came from an arrow key rather than the mouse: the user may only
+    // be passing by.
+    bool ClickedByKeyboard() const { return m_byKeyboard; }
 
 signals:
     void Click();
@@ -32,6 +35,7 @@ protected:
 private:
     bool m_mouseDown = false;
     bool m_filling = false;
+    bool m_byKeyboard = false;
 };
 
 // A drop-down box with an editable text field. Click fires when an entry is picked from the

@@ -77,12 +77,16 @@ QWidget *create(const Control &c, QWidget *client)
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
     }
-    case Kind::SearchField:
-        return new SearchField(client);
+    case Kind::SearchField: {
+        auto *field = new SearchField(client);
+        field->setPlaceholderText(QString::fromUtf16(c.text));
+        return field;
+    }
     case Kind::ResultTable: {
         auto *table = new QTreeWidget(client);
-        table->setColumnCount(3);
-        table->setHeaderHidden(true);
+        const QStringList headers = QString::fromUtf16(c.text).split(u'\t');
+        table->setColumnCount(int(headers.size()));
+        table->setHeaderLabels(headers);
         table->setRootIsDecorated(false);
         table->setUniformRowHeights(true);
         table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -134,7 +138,12 @@ void BuildWindow(QWidget *window, QWidget *client, const Window &design,
 {
     window->setObjectName(QLatin1StringView(design.name));
     window->setWindowTitle(QString::fromUtf16(design.caption));
-    client->setFixedSize(design.clientSize);
+    if (design.resizable) {
+        client->resize(design.clientSize);
+        client->setMinimumSize(design.clientSize * 2 / 3);
+    } else {
+        client->setFixedSize(design.clientSize);
+    }
     if (design.background) {
         QPalette palette = window->palette();
         palette.setColor(QPalette::Window, QColor::fromRgb(*design.background));

@@ -46,8 +46,9 @@ enum class Kind
     CheckBox,
     TextBox, // multi-line, vertical scroll bar, wraps at its width
     PictureBox,
-    SearchField, // one line; reports its text as typed, an input method's composition included
-    ResultTable, // rows of columns, one chosen at a time, no header
+    SearchField, // one line; reports its text as typed, an input method's composition included;
+                 // its text is the hint shown while it is empty
+    ResultTable, // rows of columns, one chosen at a time; its text the column headers, by tabs
 };
 
 struct Font
@@ -112,6 +113,7 @@ struct Window
     const char16_t *caption;
     QSize clientSize;
     std::optional<QRgb> background = {}; // none: the toolkit's window colour
+    bool resizable = false; // down to two thirds of its size; otherwise fixed
 };
 
 // Builds a window from its design: name, caption, fixed size and background, then its controls

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 
@@ -48,6 +49,29 @@ bool write(const std::vector<CatalogueEntry> &entries, QString *why)
 }
 } // namespace
 
+namespace {
+// How long the user stays on a kaomoji before it counts as chosen.
+constexpr int kSettleMs = 1000;
+
+struct Settling
+{
+    QTimer timer;
+    std::optional<CatalogueEntry> entry;
+    Settling()
+    {
+        timer.setSingleShot(true);
+        timer.setInterval(kSettleMs);
+        QObject::connect(&timer, &QTimer::timeout, [this] { AddSettling(); });
+    }
+};
+
+Settling &settling()
+{
+    static Settling instance;
+    return instance;
+}
+} // namespace
+
 QString FilePath()
 {
     return StateFilePath(QString::fromUtf8(program::kName), QStringLiteral("history"));
@@ -77,6 +101,9 @@ std::vector<CatalogueEntry> Read()
 
 void Add(const CatalogueEntry &entry)
 {
+    // A choice made outright replaces one the user was only passing by.
+    settling().entry.reset();
+    settling().timer.stop();
     std::vector<CatalogueEntry> entries = Read();
     std::erase_if(entries, [&](const CatalogueEntry &e) { return sameKaomoji(e, entry); });
     entries.insert(entries.begin(), entry);
@@ -89,6 +116,19 @@ void Add(const CatalogueEntry &entry)
         std::fprintf(stderr, "pukalo: could not save the recently used kaomoji to %s: %s\n",
                      qUtf8Printable(FilePath()), qUtf8Printable(why));
     }
+}
+
+void AddOnceSettled(const CatalogueEntry &entry)
+{
+    settling().entry = entry;
+    settling().timer.start();
+}
+
+void AddSettling()
+{
+    settling().timer.stop();
+    if (const std::optional<CatalogueEntry> entry = std::exchange(settling().entry, std::nullopt))
+        Add(*entry);
 }
 
 bool Clear(QString *why)

@@ -18,6 +18,11 @@ std::vector<CatalogueEntry> Read();
 // file whole. Read afresh first, so that what another instance added meanwhile stays. A failed
 // write is said once per run on standard error.
 void Add(const CatalogueEntry &entry);
+// For a kaomoji the user may only be passing by (moving through a list with the arrow keys):
+// added once the user has stayed on it for a moment, unless another takes its place first.
+void AddOnceSettled(const CatalogueEntry &entry);
+// Adds now what AddOnceSettled is still holding back: at the end of the program.
+void AddSettling();
 // Empties the history. False, with the reason in `why`, when it could not.
 [[nodiscard]] bool Clear(QString *why);
 

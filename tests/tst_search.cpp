@@ -97,6 +97,7 @@ private slots:
         for (const CatalogueEntry &e : History::Read())
             shown << QStringView(e.row->kaomoji).toString() + QStringView(e.row->description).toString();
         QCOMPARE(shown.size(), 16);
+        QCOMPARE(shown.filter("p(^_^)q").size(), 1); // taken again when the history was full
         QCOMPARE(shown.mid(0, 3), QStringList({"p(^_^)qがんばれ！", " (o^_^o) てれてれ", "(^ー^)ふーんだ！！"}));
         QCOMPARE(settings.bytes(), options);
 

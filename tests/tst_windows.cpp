@@ -8,7 +8,9 @@
 #include "app/startup.h"
 #include "forms/logo/formlogo.h"
 #include "forms/main/formmain.h"
+#include "forms/search/formsearch.h"
 #include "forms/settings/formsettei.h"
+#include "settings/history.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -16,7 +18,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTreeWidget>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QWindow>
@@ -405,6 +410,36 @@ private slots:
         });
         QCOMPARE(log.entries.count("write failure reported"), 2);
         QVERIFY(checkMark() && onTop(mainForm()));
+    }
+
+    // The search window: 「履歴を消す」 empties the history and gives the field the focus back;
+    // Enter on 「見つかりません」 chooses nothing; Enter chooses the first result, whose row then
+    // stays highlighted.
+    void searchWindow()
+    {
+        History::Add(*FindKaomoji(u"(^^)"));
+        FormSearch search(nullptr);
+        QSignalSpy chosen(&search, &FormSearch::Chosen);
+        search.Focus();
+        QApplication::setActiveWindow(&search);
+        QVERIFY(QTest::qWaitForWindowActive(&search));
+        auto *results = child<QTreeWidget>(&search, "Results");
+        auto *field = child<QLineEdit>(&search, "Field");
+        QCOMPARE(results->topLevelItemCount(), 1);
+        QTest::mouseClick(child<QPushButton>(&search, "ClearHistory"), Qt::LeftButton);
+        QCOMPARE(results->topLevelItemCount(), 0);
+        QCOMPARE(History::Read().size(), 0u);
+        QVERIFY(field->hasFocus());
+
+        field->setText("ぱんだ");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(chosen.count(), 0);
+        field->setText("ねこ");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(chosen.value(0), QVariantList({"(=^ ^=)", "その他１", false}));
+        field->setText("ねこちゃん");
+        field->setText("ねこ");
+        QCOMPARE(results->currentItem()->text(0), "(=^ ^=)");
     }
 };
 

@@ -16,6 +16,8 @@
 #include "settings/history.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -110,24 +112,41 @@ void FormMain::copyChosenKaomoji(ListBox *list)
         if (CategoryCode(c) == LoadedCategory)
             category = QStringView(c.name).toString();
     }
-    CopyKaomoji(list->Text(), category);
+    CopyKaomoji(list->Text());
+    remember(list->Text(), category, list->ClickedByKeyboard());
 }
 
-void FormMain::CopyKaomoji(const QString &kaomoji, const QString &category)
+void FormMain::CopyKaomoji(const QString &kaomoji)
 {
     LabeClipNow->setText(kaomoji);
     Clipboard::Clear();
     // What the label shows is what goes to the clipboard.
     Clipboard::SetText(LabeClipNow->text());
+}
+
+// The history keeps what the user chose, with the category it was chosen from; of a run of
+// arrow keys, only the kaomoji the user stayed on.
+void FormMain::remember(const QString &kaomoji, const QString &category, bool passingBy)
+{
     if (const std::optional<CatalogueEntry> entry = FindKaomoji(kaomoji, category))
-        History::Add(*entry);
+        passingBy ? History::AddOnceSettled(*entry) : History::Add(*entry);
+}
+
+// A result the search window reports is copied unless it already is: a click on a new row is
+// reported twice, as the row reached and as the row clicked.
+void FormMain::searchChose(const QString &kaomoji, const QString &category, bool passingBy)
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard->ownsClipboard() || clipboard->text() != kaomoji)
+        CopyKaomoji(kaomoji);
+    remember(kaomoji, category, passingBy);
 }
 
 void FormMain::mnuSearch_Click()
 {
     if (!m_search) {
         m_search = new FormSearch(this);
-        ConnectHandler(m_search.data(), &FormSearch::Chosen, this, &FormMain::CopyKaomoji);
+        ConnectHandler(m_search.data(), &FormSearch::Chosen, this, &FormMain::searchChose);
     }
     m_search->Focus();
 }

@@ -45,9 +45,8 @@ public:
     static void ExitProcedure();
     // The check mark of 常に手前に表示, for the settings dialog's OK.
     void SetAlwaysOnTopMark(bool on);
-    // Copies a kaomoji as a click in List1 does: shown in LabeClipNow, put on the clipboard,
-    // and remembered among the kaomoji used lately, with the category it was chosen from.
-    void CopyKaomoji(const QString &kaomoji, const QString &category);
+    // Copies a kaomoji as a click in List1 does: shown in LabeClipNow and put on the clipboard.
+    void CopyKaomoji(const QString &kaomoji);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -77,6 +76,8 @@ private:
     void buildDesign(); // formmain_design.cpp
     void connectHandlers();
     void copyChosenKaomoji(ListBox *list);
+    void remember(const QString &kaomoji, const QString &category, bool passingBy);
+    void searchChose(const QString &kaomoji, const QString &category, bool passingBy);
 
     qint16 LoadedCategory = 0;
     QPointer<FormSearch> m_search;

@@ -1,24 +1,32 @@
 #include "forms/search/formsearch.h"
 
+#include "catalogue/search.h"
 #include "platform/controls.h"
 #include "platform/formdesign.h"
 #include "platform/runtime.h"
-#include "catalogue/search.h"
 #include "settings/history.h"
+#include "settings/windowsizes.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace pukalo {
 
 using namespace design;
+
+namespace {
+const QString kSizeName = QStringLiteral("search-window");
+} // namespace
 
 FormSearch::FormSearch(QWidget *owner)
     : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -26,34 +34,55 @@ FormSearch::FormSearch(QWidget *owner)
 {
     // A dialog of the main window to the window manager: kept above it, in its band too.
     setAttribute(Qt::WA_DeleteOnClose);
-    // As designed; positions in twips.
+    // As designed; positions in twips, the sizes the window starts at.
     // clang-format off
-    const Window window = {.name = "FormSearch", .caption = u"顔文字を探す", .clientSize = ClientSize(5400, 4560)};
+    const Window window = {.name = "FormSearch", .caption = u"プカロ！顔文字を探す",
+                           .clientSize = ClientSize(5400, 4560), .resizable = true};
     const Control controls[] = {
         {.kind = Kind::SearchField, .name = "Field", .into = Into(Field),
-         .tooltip = u"読み・説明・種類・顔文字で探します。", .rect = {120, 120, 5160, 360}, .tabIndex = 0,
-         .font = Font{12}},
+         .text = u"例: にこにこ、なく、niko、smile",
+         .tooltip = u"読み・意味・説明・種類・顔文字で探します。ローマ字や英語でも探せます。",
+         .rect = {120, 120, 5160, 360}, .tabIndex = 0, .font = Font{12}},
         {.kind = Kind::Label, .name = "Heading", .into = Into(Heading), .text = u"最近使った顔文字",
          .rect = {120, 600, 5160, 255}, .tabIndex = 1},
         {.kind = Kind::ResultTable, .name = "Results", .into = Into(Results),
-         .rect = {120, 900, 5160, 3060}, .tabIndex = 2, .font = Font{12}},
+         .text = u"顔文字\t説明\t種類", .rect = {120, 900, 5160, 3060}, .tabIndex = 2, .font = Font{12}},
         {.kind = Kind::Button, .name = "ClearHistory", .into = Into(ClearHistory), .text = u"履歴を消す",
          .rect = {3840, 4080, 1440, 375}, .tabIndex = 3},
     };
     // clang-format on
     BuildWindow(this, this, window, controls);
-    Results->setColumnWidth(0, 110);
-    Results->setColumnWidth(1, 130);
+    // The results take what the window grows by; what is hidden takes no room.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Px(120), Px(120), Px(120), Px(120));
+    layout->addWidget(Field);
+    layout->addWidget(Heading);
+    layout->addWidget(Results, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ClearHistory);
+    layout->addLayout(buttons);
+    // The three columns share the width there is: the category as wide as its names, the
+    // kaomoji and description columns the rest. Nothing to scroll sideways.
+    Results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Results->header()->setStretchLastSection(false);
+    Results->header()->setSectionsMovable(false);
+    Results->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Results->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    Results->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    if (const std::optional<QSize> size = WindowSizes::Read(kSizeName))
+        resize(size->expandedTo(minimumSizeHint()));
 
     ConnectHandler(Field, &SearchField::Typed, this, &FormSearch::Field_Typed);
     ConnectHandler(Field, &QLineEdit::returnPressed, this, &FormSearch::Field_Enter);
-    ConnectHandler(Results, &QTreeWidget::currentItemChanged, this, &FormSearch::Results_Choose);
+    ConnectHandler(Results, &QTreeWidget::currentItemChanged, this, &FormSearch::Results_Reach);
     ConnectHandler(Results, &QTreeWidget::itemActivated, this, &FormSearch::Results_Choose);
     ConnectHandler(Results, &QTreeWidget::itemClicked, this, &FormSearch::Results_Choose);
     ConnectHandler(ClearHistory, &QPushButton::clicked, this, &FormSearch::ClearHistory_Click);
     ConnectHandler(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
                    &FormSearch::Focus);
     Field_Typed();
+    placeBesideOwner();
 }
 
 void FormSearch::Focus()
@@ -65,17 +94,51 @@ void FormSearch::Focus()
     Field->selectAll();
 }
 
+// Beside the main window, on the side with more room, narrowed to fit there if need be, so
+// that it never covers the lists; above or below it when neither side has room enough.
+void FormSearch::placeBesideOwner()
+{
+    const QWidget *owner = parentWidget();
+    const QScreen *screen = owner ? owner->screen() : nullptr;
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect main = owner->frameGeometry();
+    // Not mapped yet, this window has no frame of its own: it gets the main window's kind.
+    const QMargins frame(owner->geometry().left() - main.left(), owner->geometry().top() - main.top(),
+                         main.right() - owner->geometry().right(),
+                         main.bottom() - owner->geometry().bottom());
+    const int gap = 8;
+    const int minimumWidth = minimumSize().width() + frame.left() + frame.right();
+    const int minimumHeight = minimumSize().height() + frame.top() + frame.bottom();
+    QSize outer = size().grownBy(frame);
+    const int right = area.right() - main.right() - gap, left = main.left() - area.left() - gap;
+    const int below = area.bottom() - main.bottom() - gap, above = main.top() - area.top() - gap;
+    QPoint at;
+    if (std::max(left, right) >= minimumWidth) {
+        outer.setWidth(std::min(outer.width(), std::max(left, right)));
+        at = QPoint(right >= left ? main.right() + gap + 1 : main.left() - gap - outer.width(),
+                    main.top());
+    } else if (std::max(above, below) >= minimumHeight) {
+        outer.setHeight(std::min(outer.height(), std::max(above, below)));
+        at = QPoint(main.left(),
+                    below >= above ? main.bottom() + gap + 1 : main.top() - gap - outer.height());
+    } else {
+        at = QPoint(area.right() - outer.width(), main.top()); // no room anywhere: at the edge
+    }
+    outer.setHeight(std::min(outer.height(), area.height()));
+    at.setY(std::clamp(at.y(), area.top(), area.bottom() + 1 - outer.height()));
+    at.setX(std::clamp(at.x(), area.left(), area.right() + 1 - outer.width()));
+    resize(outer.shrunkBy(frame));
+    move(at);
+}
+
 // Results at every keystroke; with the field empty, the kaomoji used lately.
 void FormSearch::Field_Typed()
 {
     const QString query = Field->Query();
-    std::vector<CatalogueEntry> found;
     const bool recent = query.trimmed().isEmpty();
-    if (recent) {
-        found = History::Read();
-    } else {
-        found = Search(query);
-    }
+    const std::vector<CatalogueEntry> found = recent ? History::Read() : Search(query);
     Heading->setVisible(recent);
     ClearHistory->setVisible(recent);
     const QSignalBlocker quiet(Results);
@@ -84,7 +147,8 @@ void FormSearch::Field_Typed()
         auto *item = new QTreeWidgetItem(Results, {QStringView(e.row->kaomoji).toString(),
                                                    QStringView(e.row->description).toString(),
                                                    QStringView(e.category->name).toString()});
-        item->setData(0, Qt::UserRole, item->text(0));
+        if (item->text(0) + u'\t' + item->text(2) == m_lastChosen)
+            Results->setCurrentItem(item);
     }
     if (found.empty() && !recent) {
         auto *none = new QTreeWidgetItem(Results, {QStringLiteral("見つかりません")});
@@ -92,23 +156,32 @@ void FormSearch::Field_Typed()
     }
 }
 
+void FormSearch::choose(const QTreeWidgetItem *item, bool passingBy)
+{
+    if (!item || item->flags() == Qt::NoItemFlags)
+        return;
+    m_lastChosen = item->text(0) + u'\t' + item->text(2);
+    emit Chosen(item->text(0), item->text(2), passingBy);
+}
+
 void FormSearch::Field_Enter()
 {
-    if (QTreeWidgetItem *first = Results->topLevelItem(0);
-        first && first->flags() != Qt::NoItemFlags)
-        emit Chosen(first->data(0, Qt::UserRole).toString(), first->text(2));
+    QTreeWidgetItem *first = Results->topLevelItem(0);
+    choose(first, false);
+    if (first && first->flags() != Qt::NoItemFlags) {
+        const QSignalBlocker quiet(Results);
+        Results->setCurrentItem(first);
+    }
+}
+
+void FormSearch::Results_Reach()
+{
+    choose(Results->currentItem(), true);
 }
 
 void FormSearch::Results_Choose()
 {
-    QTreeWidgetItem *item = Results->currentItem();
-    if (!item || item->flags() == Qt::NoItemFlags)
-        return;
-    // A click on a new row reports it twice, as current and as clicked: one copy is enough.
-    const QString kaomoji = item->data(0, Qt::UserRole).toString();
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard->ownsClipboard() || clipboard->text() != kaomoji)
-        emit Chosen(kaomoji, item->text(2));
+    choose(Results->currentItem(), false);
 }
 
 void FormSearch::ClearHistory_Click()
@@ -122,6 +195,7 @@ void FormSearch::ClearHistory_Click()
         box.exec();
     }
     Field_Typed();
+    Field->setFocus();
 }
 
 void FormSearch::keyPressEvent(QKeyEvent *event)
@@ -135,6 +209,12 @@ void FormSearch::keyPressEvent(QKeyEvent *event)
     } else {
         QWidget::keyPressEvent(event);
     }
+}
+
+void FormSearch::hideEvent(QHideEvent *event)
+{
+    WindowSizes::Write(kSizeName, size());
+    QWidget::hideEvent(event);
 }
 
 } // namespace pukalo

@@ -5,14 +5,16 @@
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace pukalo {
 
 class SearchField;
 
-// 「顔文字を探す」: finds a kaomoji by typing its reading, its description, its category or the
-// kaomoji itself, and reports the one chosen for its owner to copy. Kept above its owner;
-// not modal. With the field empty it lists the kaomoji used lately.
+// 「顔文字を探す」: finds a kaomoji by typing what it means (in kana, kanji, romaji or English),
+// its description, its category or the kaomoji itself, and reports the one chosen for its owner
+// to copy. Kept above its owner and placed beside it; not modal; resizable, its size kept
+// between runs. With the field empty it lists the kaomoji used lately.
 class FormSearch : public QWidget
 {
     Q_OBJECT
@@ -22,22 +24,29 @@ public:
     void Focus();
 
 signals:
-    // The user chose this kaomoji: to be copied as a click in the main window's lists does.
-    void Chosen(const QString &kaomoji, const QString &category);
+    // The user chose this kaomoji of this category: to be copied as a click in the main
+    // window's lists copies. `passingBy` when reached with the arrow keys.
+    void Chosen(const QString &kaomoji, const QString &category, bool passingBy);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void Field_Typed();
     void Field_Enter();
+    void Results_Reach();
     void Results_Choose();
     void ClearHistory_Click();
+
+    void placeBesideOwner();
+    void choose(const QTreeWidgetItem *item, bool passingBy);
 
     SearchField *Field = nullptr;
     QLabel *Heading = nullptr;
     QTreeWidget *Results = nullptr;
     QPushButton *ClearHistory = nullptr;
+    QString m_lastChosen; // kaomoji and category, tab-separated: its row stays highlighted
 };
 
 } // namespace pukalo

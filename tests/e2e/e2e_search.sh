@@ -45,13 +45,32 @@ start_display
 write_settings Showlogo=2
 start_pukalo
 key ctrl+f
-search=$(wait_window 顔文字を探す)
+search=$(wait_window "プカロ！顔文字を探す")
 [[ $(xprop -id "$search" WM_TRANSIENT_FOR) == *"$(printf '0x%x' "$MAIN")"* ]] ||
     fail "the search window is not kept above the main window"
+# Beside the main window and wholly on the screen: the two frames do not meet.
+frame() { # window: left top right bottom of its frame
+    wait_for 30 sh -c "xprop -id $1 _NET_FRAME_EXTENTS | grep -q =" || fail "no frame extents"
+    window_geometry "$1"
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -d , | cut -d= -f2)
+    echo $((WX - l)) $((WY - t)) $((WX + WW + r)) $((WY + WH + b))
+}
+read -r ml mt mr mb < <(frame "$MAIN")
+read -r sl st sr sb < <(frame "$search")
+((sl >= mr || sr <= ml || st >= mb || sb <= mt)) || fail "the search window covers the main window"
+((sl >= 0 && st >= 0 && sr <= 1024 && sb <= 768)) || fail "the search window is off the screen"
 xdotool type --delay 50 ぴーす
 key Return
 wait_clipboard '(^_^)v' || fail "ぴーす and Enter: clipboard has [$(clipboard)]"
+# Passing through five results with the arrow keys leaves the one the user stayed on.
 key ctrl+a
+xdotool type --delay 50 ばいばい
+fifth=$("$PUKALO" --search ばいばい | sed -n 5p | cut -f1,2)
+key Down Down Down Down Down
+wait_clipboard "${fifth#*	}" || fail "five Downs: clipboard has [$(clipboard)]"
+wait_for 30 grep -qxF "$fifth" "$HISTORY_FILE" || fail "the kaomoji stayed on is not in the history"
+[[ $(cat "$HISTORY_FILE") == "$fifth"$'\n笑顔１\t(^_^)v' ]] || fail "history after five Downs: $(cat "$HISTORY_FILE")"
+key shift+Tab ctrl+a
 xdotool type --delay 50 'o^_^o'
 key Down
 wait_clipboard ' (o^_^o) ' || fail "o^_^o and Down: clipboard has [$(clipboard)]"
@@ -59,14 +78,14 @@ wait_clipboard ' (o^_^o) ' || fail "o^_^o and Down: clipboard has [$(clipboard)]
 xdotool windowactivate --sync "$MAIN"
 key ctrl+f
 settled "$search"
-[[ $(program_windows 顔文字を探す | wc -l) -eq 1 ]] || fail "a second search window"
+[[ $(program_windows "プカロ！顔文字を探す" | wc -l) -eq 1 ]] || fail "a second search window"
 key Escape
 wait_for 30 windows_open "== 1" || fail "Esc did not close the search window"
-[[ $(cat "$HISTORY_FILE") == $'笑顔２\t (o^_^o) \n笑顔１\t(^_^)v' ]] || fail "history: $(cat "$HISTORY_FILE")"
-[[ $(cat "$SETTINGS_FILE") == $'[Settings]\nShowlogo=2' ]] || fail "settings changed: $(cat "$SETTINGS_FILE")"
 kill -TERM "$PUKALO_PID"
 wait_exit
-echo "ok: Ctrl+F, a typed query, Enter and Down copy exactly; the history is kept"
+[[ $(cat "$HISTORY_FILE") == $'笑顔２\t (o^_^o) \n'"$fifth"$'\n笑顔１\t(^_^)v' ]] || fail "history: $(cat "$HISTORY_FILE")"
+[[ $(cat "$SETTINGS_FILE") == $'[Settings]\nShowlogo=2' ]] || fail "settings changed: $(cat "$SETTINGS_FILE")"
+echo "ok: Ctrl+F beside the main window; typed queries, Enter and Down copy exactly; the history keeps what was stayed on"
 
 # --- Copies never touch the settings file or the user's files beside it ---------------------
 printf '; mine\r\n[Settings]\r\nShowlogo = 2\r\n' >"$SETTINGS_FILE"
