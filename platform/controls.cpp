@@ -77,10 +77,29 @@ void ListBox::focusInEvent(QFocusEvent *event)
     // focus; Down would then skip it. With nothing current, Down chooses the first entry.
     const bool noneChosen = !currentIndex().isValid();
     QListWidget::focusInEvent(event);
+    viewport()->update();
     if (noneChosen && selectedItems().isEmpty()) {
         m_filling = true;
         setCurrentIndex(QModelIndex());
         m_filling = false;
+    }
+}
+
+void ListBox::focusOutEvent(QFocusEvent *event)
+{
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+void ListBox::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    // The keyboard focus shows as a dotted frame in the list's own text colour, even in a list
+    // with no entry chosen (a description list, a fresh one).
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+        painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
     }
 }
 
@@ -109,6 +128,9 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
     // also report "activated" when typed text equals an entry and the field loses focus or
     // Return is pressed, and its completer would pick entries while typing: cut all three.
     setCompleter(nullptr);
+    // A scroll over the box on its way elsewhere must not switch the category: the box takes
+    // the focus by Tab and click, not by the wheel, and scrolls only with the focus.
+    setFocusPolicy(Qt::StrongFocus);
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
     connect(this, &QComboBox::activated, this, &ComboBox::Click);
@@ -143,7 +165,6 @@ void ComboBox::showPopup()
 
 void ComboBox::wheelEvent(QWheelEvent *event)
 {
-    // A scroll over the box on its way elsewhere must not switch the category.
     if (hasFocus())
         QComboBox::wheelEvent(event);
     else

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPointer>
 #include <QScreen>
 #include <QTreeWidget>
 #include <algorithm>
@@ -214,15 +215,49 @@ void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries)
     }
 }
 
-void CentreOnScreen(QWidget *window)
+namespace {
+void placeInMiddle(QWidget *window, QMargins extents)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         // The whole window, title bar and borders included, is what sits in the middle.
-        const QMargins extents = FrameExtents(window);
         QRect frame = QRect(QPoint(), window->size()).marginsAdded(extents);
         frame.moveCenter(screen->availableGeometry().center());
         window->move(frame.topLeft() + QPoint(extents.left(), extents.top()));
     }
+}
+
+// Places the window the moment it is shown, before it is mapped, with the frame the window
+// manager has said by then; where it says so only later, moves it once when it does.
+class CentreWhenShown : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        auto *window = static_cast<QWidget *>(watched);
+        const std::optional<QMargins> extents = FrameExtents(window);
+        placeInMiddle(window, extents.value_or(QMargins()));
+        if (!extents) {
+            WhenFrameExtentsKnown(window, [window = QPointer<QWidget>(window)] {
+                if (window)
+                    placeInMiddle(window, FrameExtents(window).value_or(QMargins()));
+            });
+        }
+        window->removeEventFilter(this);
+        deleteLater();
+        return false;
+    }
+};
+} // namespace
+
+void CentreOnScreen(QWidget *window)
+{
+    // Asked now, read at Show: the window manager answers while the window is being filled,
+    // and start-up never waits for it.
+    RequestFrameExtents(window);
+    window->installEventFilter(new CentreWhenShown(window));
 }
 
 } // namespace pukalo::design

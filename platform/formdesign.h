@@ -123,6 +123,7 @@ void BuildWindow(QWidget *window, QWidget *client, const Window &design,
                  std::span<const Control> controls);
 void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries);
 
-// Places a top-level window in the middle of the screen it opens on.
+// Places a top-level window, frame included, in the middle of the screen when it is shown.
+// Call once its window flags are final.
 void CentreOnScreen(QWidget *window);
 } // namespace pukalo::design

@@ -13,10 +13,16 @@ namespace pukalo {
 
 void SkipTaskbar(QWidget *) {}
 
-QMargins FrameExtents(QWidget *)
+void MarkAsSplash(QWidget *) {}
+
+void RequestFrameExtents(QWidget *) {}
+
+std::optional<QMargins> FrameExtents(QWidget *)
 {
-    return {};
+    return std::nullopt;
 }
+
+void WhenFrameExtentsKnown(QWidget *, std::function<void()>) {}
 
 bool AlwaysOnTopSupported()
 {

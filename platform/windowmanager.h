@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMargins>
+#include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -12,9 +14,20 @@ namespace pukalo {
 // first shown.
 void SkipTaskbar(QWidget *window);
 
-// The frame the window manager puts around the window (left, top, right, bottom), asked of it
-// before the window is shown; none where it does not say.
-QMargins FrameExtents(QWidget *window);
+// Tells the window manager that the window is a splash screen and wants no frame at all: Qt
+// names normal as a fallback type and sets no Motif hints, and sway's XWayland then draws a
+// title bar. Call before the window is first shown.
+void MarkAsSplash(QWidget *window);
+
+// Asks the window manager what frame it will put around the window, without waiting for the
+// answer. Creates the native window: call once its flags are final.
+void RequestFrameExtents(QWidget *window);
+// The frame (left, top, right, bottom) the window manager has said it puts around the window;
+// nothing while it has not said, or where it never does.
+std::optional<QMargins> FrameExtents(QWidget *window);
+// Calls `then` once, when the window manager first says what frame the window has: some say
+// it only once the window is mapped (fluxbox).
+void WhenFrameExtentsKnown(QWidget *window, std::function<void()> then);
 
 // Whether the window manager can keep a window above all others: on X11 when it says so in
 // _NET_SUPPORTED; never on native Wayland.

@@ -214,16 +214,6 @@ private slots:
         QCOMPARE(control("List1")->count(), 0);
     }
 
-    // A scroll over the drop-down on its way elsewhere switches nothing.
-    void wheelOverTheBoxWithoutFocus()
-    {
-        control("List1")->setFocus();
-        QWheelEvent wheel(QPointF(5, 5), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(control<ComboBox>("Combo1"), &wheel);
-        QCOMPARE(control("List1")->count(), 0);
-    }
-
     void copyOnClick_data()
     {
         QTest::addColumn<QString>("category");

@@ -2,6 +2,7 @@
 
 #include "platform/formdesign.h"
 #include "platform/programinfo.h"
+#include "platform/windowmanager.h"
 #include "platform/formslot.h"
 #include "platform/runtime.h"
 #include "forms/main/mainwindow.h"
@@ -28,6 +29,7 @@ FormLogo::FormLogo()
     };
     // clang-format on
     BuildWindow(this, this, window, controls);
+    MarkAsSplash(this);
     CentreOnScreen(this);
     // Counting starts when the window is loaded, not when it is shown.
     Timer1 = new QTimer(this);

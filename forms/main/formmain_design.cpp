@@ -69,6 +69,15 @@ void FormMain::buildDesign()
     };
     // clang-format on
 
+    // Fixed single border: no maximize box, not resizable; minimize and close stay. Centred on
+    // its owner; it has none, so on the screen. Both first, so that the window manager says
+    // what frame it gives the window (a fixed one has no resize handle) while the controls
+    // are being built; the exact height, with the menu bar, follows.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(window.clientSize);
+    CentreOnScreen(this);
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(client);
@@ -76,14 +85,8 @@ void FormMain::buildDesign()
     BuildMenus(menuBar(), menus);
     mnuSearch->setShortcut(QKeySequence::Find);
     setWindowIcon(QIcon(QStringLiteral(":/main/pukalo.ico")));
-    // Fixed single border: no maximize box, not resizable; minimize and close stay.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     setFixedSize(window.clientSize.width(),
                  window.clientSize.height() + menuBar()->sizeHint().height());
-    // Centred on its owner; it has none, so on the screen.
-    CentreOnScreen(this);
 }
 
 } // namespace pukalo

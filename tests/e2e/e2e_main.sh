@@ -18,6 +18,8 @@ wait_for 100 windows_open ">= 1" || fail "no window"
 t_splash=$(now)
 win=$(splash)
 [[ -n $win ]] || fail "the first window is not the splash"
+[[ $(xprop -id "$win" _NET_WM_WINDOW_TYPE _MOTIF_WM_HINTS) == *"= _NET_WM_WINDOW_TYPE_SPLASH"$'\n'*"= 0x2, 0x0, 0x0, 0x0, 0x0" ]] ||
+    fail "the splash is not a splash without a frame: $(xprop -id "$win" _NET_WM_WINDOW_TYPE _MOTIF_WM_HINTS)"
 window_geometry "$win"
 ((WW == 417 && WH == 133 && WX >= 302 && WX <= 304 && WY >= 316 && WY <= 318)) ||
     fail "splash is $WW x $WH at $WX,$WY, not centred"
@@ -104,9 +106,28 @@ clipboard_is '' || fail "Enter in the fresh drop-down list loaded a category"
 click_in "$MAIN" 330 12
 key Down Tab Tab Down # 笑顔１, then through 設定 into List1
 wait_clipboard '(^^)' || fail "Down into a fresh list: clipboard has [$(clipboard)]"
+# The keyboard focus shows: Tab from List1 into List2 changes how List2 looks, even with no
+# entry of it chosen.
+list2() { window_geometry "$MAIN" && import -window root -crop "137x196+$((WX + 80))+$((WY + WH - 248))" "$1"; }
+list2 "$E2E_TMP/list2-before.png"
+key Tab
+differs() { list2 "$E2E_TMP/list2-after.png" && ! compare -metric AE "$E2E_TMP/list2-before.png" "$E2E_TMP/list2-after.png" null: 2>/dev/null; }
+wait_for 30 differs || fail "the keyboard focus in List2 does not show"
+key shift+Tab
+# A real wheel over the drop-down: without the focus it switches nothing and takes no focus
+# (Down goes on in List1); with the focus it steps to the next category.
+window_geometry "$MAIN"
+xdotool mousemove $((WX + 330)) $((WY + WH - 280 + 12)) click --repeat 3 5
+settled
+key Down Down
+wait_clipboard '<^^>' || fail "the wheel over the box without focus: clipboard has [$(clipboard)]"
+click_in "$MAIN" 330 12
+xdotool click 5
+click_in "$MAIN" 30 38
+wait_clipboard '＼(^o^)／' || fail "the wheel over the focused box: clipboard has [$(clipboard)]"
 kill -TERM "$PUKALO_PID"
 wait_exit
-echo "ok: Showlogo=2 opens the main window directly; fresh lists and drop-down"
+echo "ok: Showlogo=2 opens the main window directly; fresh lists and drop-down; the wheel"
 
 # --- With Noto CJK as the only Japanese font every row sits where the design has it: a click
 # at each row's place copies that row's kaomoji ----------------------------------------------

@@ -12,6 +12,15 @@ expect_above() { # yes|no what
 }
 gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 
+# --- A first start, with no settings file at all: not on top -------------------------------
+rm -rf "$XDG_CONFIG_HOME"
+start_pukalo
+settled
+below || fail "a first start without settings is on top"
+kill -TERM "$PUKALO_PID"
+wait_exit
+echo "ok: a first start is not on top"
+
 # --- Stored on: on top from the start; the toggle takes it off and puts it back in place -----
 write_settings Showlogo=2 Facechack=1
 start_pukalo
