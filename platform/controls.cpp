@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
 
@@ -62,6 +63,11 @@ void ListBox::AddItem(const QString &text)
 {
     m_filling = true;
     addItem(text);
+    // The room an entry has: the list less its frame and the item's margins on both sides.
+    const int room = width() - 2 * frameWidth() - 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const QFont fitting = FittingFont(font(), text, QSize(room, QFontInfo(font()).pixelSize()));
+    if (fitting != font())
+        item(count() - 1)->setFont(fitting);
     m_filling = false;
 }
 
@@ -183,11 +189,50 @@ SearchField::SearchField(QWidget *parent) : QLineEdit(parent)
     connect(this, &QLineEdit::textChanged, this, [this] { emit Typed(); });
 }
 
+namespace {
+// How many lines of this width the text takes.
+int linesNeeded(const QString &text, const QFont &font, int width, bool wrap)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::ManualWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int lines = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        // A line that does not fit even when wrapped (one word wider than the box) counts twice.
+        lines += line.naturalTextWidth() > width ? 2 : 1;
+    }
+    layout.endLayout();
+    return lines;
+}
+} // namespace
+
+QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap)
+{
+    // A last line may reach a few pixels below the box: its descent is blank.
+    const int pitch = std::max(1, QFontInfo(font).pixelSize());
+    const int lines = std::max(1, (box.height() + pitch / 2) / pitch);
+    QFont fitting = font;
+    for (int stretch = 100; stretch >= 60; stretch -= 5) {
+        fitting.setStretch(stretch);
+        if (linesNeeded(text, fitting, box.width(), wrap) <= (wrap ? lines : 1))
+            return fitting;
+    }
+    return fitting;
+}
+
+QFont DesignLabel::PaintedFont() const
+{
+    return FittingFont(font(), text(), contentsRect().size(), wordWrap());
+}
+
 void DesignLabel::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event); // the border, where there is one
     const QRect area = contentsRect();
-    QTextLayout layout(text(), font());
+    QTextLayout layout(text(), PaintedFont());
     QTextOption option(alignment());
     option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
                                   : QTextOption::ManualWrap);

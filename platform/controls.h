@@ -7,6 +7,12 @@
 
 namespace pukalo {
 
+// The font, narrowed as little as needed (down to 60 % of its width), in which the
+// text fits the box: on one line of the box's width, or, wrapped, in as many lines of the
+// design's pitch (the text size) as the box is high. The windows are designed in a gothic
+// whose kana are narrower than some that stand in for it (Noto CJK's), and their sizes stay.
+QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap = false);
+
 // A plain unsorted, single-selection list box. Click fires whenever an entry becomes the
 // chosen one by mouse or keyboard, and also when the user clicks the entry that is already
 // chosen, so clicking a kaomoji always copies it again. Clear and AddItem fire nothing.
@@ -89,6 +95,8 @@ class DesignLabel : public QLabel
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    // The font the text is painted in: the label's own, narrowed where the text would not fit.
+    QFont PaintedFont() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

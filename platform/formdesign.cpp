@@ -6,6 +6,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QStyleOptionComboBox>
+#include <QStyle>
+#include <QLineEdit>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -134,6 +138,28 @@ void paint(const Control &c, QWidget *w)
 }
 } // namespace
 
+namespace {
+// A check box's caption and the drop-down's text, in the room their control leaves them with a
+// blank at the edge (labels and list entries fit themselves as they are painted and filled).
+void fitCaption(const Control &c, QWidget *w)
+{
+    const QString text = QString::fromUtf16(c.text);
+    if (auto *box = qobject_cast<QCheckBox *>(w)) {
+        const int room = w->width() - w->style()->pixelMetric(QStyle::PM_IndicatorWidth) -
+                         w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) - 2;
+        box->setFont(FittingFont(box->font(), text, QSize(room, w->height())));
+    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = true;
+        const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxEditField, combo);
+        combo->lineEdit()->setFont(
+            FittingFont(combo->font(), text, QSize(field.width() - 8, field.height())));
+    }
+}
+} // namespace
+
 void BuildWindow(QWidget *window, QWidget *client, const Window &design,
                  std::span<const Control> controls)
 {
@@ -160,6 +186,7 @@ void BuildWindow(QWidget *window, QWidget *client, const Window &design,
             w->setFont(DesignFont(c.font->points, c.font->bold, c.font->italic));
         if (*c.tooltip)
             w->setToolTip(QString::fromUtf16(c.tooltip));
+        fitCaption(c, w);
         paint(c, w);
         if (c.into.assign)
             c.into.assign(c.into.address, w);

@@ -1,0 +1,102 @@
+// Every caption, label and list entry of every window fits its control, with whichever Japanese
+// gothic fontconfig offers (the test runs once with IPA alone, once with Noto CJK alone).
+
+#include "catalogue/catalogue.h"
+#include "forms/info/formhelp.h"
+#include "forms/info/formver.h"
+#include "forms/logo/formlogo.h"
+#include "forms/main/formmain.h"
+#include "forms/settings/formsettei.h"
+#include "platform/controls.h"
+#include "platform/japanesefont.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QStyle>
+#include <QTest>
+#include <QTextLayout>
+
+using namespace pukalo;
+
+// Where a text painted in this font, wrapped at `width` or not, overflows: a line wider than
+// the width, or more lines of the design's pitch than `height` holds (its last one's descent
+// may overhang).
+static QString overflow(const QString &text, const QFont &font, int width, int height, bool wrap)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    int lines = 0;
+    qreal widest = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        widest = std::max(widest, line.naturalTextWidth());
+        ++lines;
+    }
+    layout.endLayout();
+    const int pitch = QFontInfo(font).pixelSize();
+    if (widest > width || lines * pitch > height + pitch / 2)
+        return QStringLiteral("「%1」: %2 lines %3 px wide in %4 x %5")
+            .arg(text).arg(lines).arg(widest).arg(width).arg(height);
+    return {};
+}
+
+class TestFonts : public QObject
+{
+    Q_OBJECT
+    QStringList m_overflows;
+
+    void checkWindow(QWidget *window)
+    {
+        for (auto *label : window->findChildren<DesignLabel *>())
+            m_overflows << overflow(label->text(), label->PaintedFont(), label->contentsRect().width(),
+                                    label->contentsRect().height(), label->wordWrap());
+        for (auto *box : window->findChildren<QCheckBox *>()) {
+            const int room = box->width() - box->style()->pixelMetric(QStyle::PM_IndicatorWidth) -
+                             box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            m_overflows << overflow(box->text(), box->font(), room, box->height(), false);
+        }
+        for (auto *list : window->findChildren<ListBox *>()) {
+            for (int i = 0; i < list->count(); ++i)
+                m_overflows << overflow(list->item(i)->text(), list->item(i)->font(),
+                                        list->viewport()->width() - 2, 100, false);
+        }
+        m_overflows.removeAll(QString());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ApplyDesignLook();
+        QVERIFY(JapaneseFontInstalled());
+    }
+
+    void everyTextFits()
+    {
+        test::ScratchSettings settings;
+        FormMain main;
+        main.Form_Load();
+        main.show();
+        auto *combo = test::child<ComboBox>(&main, "Combo1");
+        const QString field = combo->currentText();
+        m_overflows << overflow(field, combo->lineEdit()->font(), combo->lineEdit()->width(), 100, false);
+        for (const KaomojiCategory *category : CategoriesInDisplayOrder()) {
+            combo->setCurrentIndex(combo->findText(QStringView(category->name).toString()));
+            emit combo->activated(combo->currentIndex());
+            checkWindow(&main);
+        }
+        for (QWidget *window : std::initializer_list<QWidget *>{
+                 std::make_unique<FormSettei>().release(), std::make_unique<FormVer>().release(),
+                 std::make_unique<FormHelp>().release(), std::make_unique<FormLogo>().release()}) {
+            window->show();
+            checkWindow(window);
+            delete window;
+        }
+        QVERIFY2(m_overflows.isEmpty(), qPrintable(m_overflows.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestFonts)
+#include "tst_fonts.moc"
