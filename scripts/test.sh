@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 source scripts/deps.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
 cmake --build build/test -j"$(nproc)"
 summary=$(mktemp)
 trap 'rm -f "$summary"' EXIT
@@ -14,7 +14,9 @@ trap 'rm -f "$summary"' EXIT
 count() {
     sed -n 's/.* \([0-9]*\) tests failed out of \([0-9]*\).*/\1 \2/p' "$summary" | tail -n1
 }
-(cd build/test && ctest --output-on-failure) | tee "$summary"
+# The random-input test runs once, in the sanitizer pass below, where it finds the most.
+if [[ ${SKIP_SANITIZERS:-0} == 1 ]]; then only_sanitized=(); else only_sanitized=(-E e2e_random_input); fi
+(cd build/test && ctest --output-on-failure "${only_sanitized[@]}") | tee "$summary"
 read -r failed total < <(count)
 passed=$((total - failed))
 
@@ -27,8 +29,9 @@ if [[ ${SKIP_SANITIZERS:-0} == 1 ]]; then
     ((failed == 0))
     exit
 fi
-flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+# -O1 without debug information: a third less build time; reports still name the functions.
+flags="-O1 -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=ON \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" >/dev/null
 cmake --build build/asan -j"$(nproc)"
 reports=$(mktemp -d /tmp/pukalo-sanitizers.XXXXXX)

@@ -59,6 +59,7 @@ read -r ml mt mr mb < <(frame "$MAIN")
 read -r sl st sr sb < <(frame "$search")
 ((sl >= mr || sr <= ml || st >= mb || sb <= mt)) || fail "the search window covers the main window"
 ((sl >= 0 && st >= 0 && sr <= 1024 && sb <= 768)) || fail "the search window is off the screen"
+wait_focus "$search"
 xdotool type --delay 50 ぴーす
 key Return
 wait_clipboard '(^_^)v' || fail "ぴーす and Enter: clipboard has [$(clipboard)]"

@@ -69,6 +69,10 @@ program_windows() { # [title]: the program's visible top-level windows
 }
 windows_open() { (($(program_windows | wc -l) $1)); } # a comparison: ">= 2", "== 1"
 has_window() { [[ -n $(program_windows "$1") ]]; }
+# Waits until the window has the keyboard focus: typed keys go to a window only once the window
+# manager has given it the focus, a moment after it appears.
+focused() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
+wait_focus() { wait_for 50 focused "$1" || fail "window $1 did not get the focus"; }
 wait_window() { # title [tenths]
     wait_for "${2:-100}" has_window "$1" || fail "window '$1' did not appear"
     program_windows "$1" | head -n1
