@@ -63,11 +63,17 @@ void ListBox::AddItem(const QString &text)
 {
     m_filling = true;
     addItem(text);
-    // The room an entry has: the list less its frame and the item's margins on both sides.
-    const int room = width() - 2 * frameWidth() - 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    const QFont fitting = FittingFont(font(), text, QSize(room, QFontInfo(font()).pixelSize()));
-    if (fitting != font())
-        item(count() - 1)->setFont(fitting);
+    // Each text is measured once: a category's entries come back at every switch to it.
+    auto fitted = m_fitted.constFind(text);
+    if (fitted == m_fitted.constEnd()) {
+        // The room an entry has: the list less its frame and the item's margins on both sides.
+        const int room = width() - 2 * frameWidth() -
+                         2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        const QFont fitting = FittingFont(font(), text, QSize(room, QFontInfo(font()).pixelSize()));
+        fitted = m_fitted.insert(text, fitting == font() ? std::optional<QFont>() : fitting);
+    }
+    if (*fitted)
+        item(count() - 1)->setFont(**fitted);
     m_filling = false;
 }
 
@@ -207,10 +213,12 @@ int linesNeeded(const QString &text, const QFont &font, int width, bool wrap)
     layout.endLayout();
     return lines;
 }
-} // namespace
 
-QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap)
+QFont fit(const QFont &font, const QString &text, QSize box, bool wrap)
 {
+    // Most texts fit as they are: one measurement, no layout.
+    if (!wrap && QFontMetrics(font).horizontalAdvance(text) <= box.width())
+        return font;
     // A last line may reach a few pixels below the box: its descent is blank.
     const int pitch = std::max(1, QFontInfo(font).pixelSize());
     const int lines = std::max(1, (box.height() + pitch / 2) / pitch);
@@ -222,6 +230,13 @@ QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap)
     }
     return fitting;
 }
+} // namespace
+
+QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap)
+{
+    return fit(font, text, box, wrap);
+}
+
 
 QFont DesignLabel::PaintedFont() const
 {

@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHash>
 #include <QListWidget>
+#include <optional>
 
 namespace pukalo {
 
@@ -44,6 +46,7 @@ private:
     bool m_mouseDown = false;
     bool m_filling = false;
     bool m_byKeyboard = false;
+    QHash<QString, std::optional<QFont>> m_fitted; // an entry's narrowed font, if it needs one
 };
 
 // A drop-down box with an editable text field. Click fires when an entry is picked from the

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -62,14 +63,20 @@ FormSearch::FormSearch(QWidget *owner)
     buttons->addStretch();
     buttons->addWidget(ClearHistory);
     layout->addLayout(buttons);
-    // The three columns share the width there is: the category as wide as its names, the
-    // kaomoji and description columns the rest. Nothing to scroll sideways.
+    // The three columns share the width there is: the category as wide as its longest name,
+    // the kaomoji and description columns the rest. Nothing to scroll sideways.
     Results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Results->header()->setStretchLastSection(false);
     Results->header()->setSectionsMovable(false);
     Results->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     Results->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-    Results->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // Measured once for the longest category name, not at every keystroke.
+    int categoryWidth = 0;
+    for (const KaomojiCategory &category : CategoryTable)
+        categoryWidth = std::max(categoryWidth, Results->fontMetrics().horizontalAdvance(
+                                                    QStringView(category.name).toString()));
+    Results->header()->setSectionResizeMode(2, QHeaderView::Fixed);
+    Results->header()->resizeSection(2, categoryWidth + 2 * Results->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8);
     if (const std::optional<QSize> size = WindowSizes::Read(kSizeName))
         resize(size->expandedTo(minimumSizeHint()));
 
