@@ -75,8 +75,12 @@ private:
 
 void ServeClipboardExactly()
 {
+    // Once the event loop runs: nothing can be copied before the first window is up, and the
+    // start-up does not wait for the server's answers meanwhile.
     if (xcb_connection_t *c = xcb::QtConnection())
-        qApp->installNativeEventFilter(new ExactClipboard(c));
+        QMetaObject::invokeMethod(
+            qApp, [c] { qApp->installNativeEventFilter(new ExactClipboard(c)); },
+            Qt::QueuedConnection);
 }
 
 } // namespace pukalo

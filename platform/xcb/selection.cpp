@@ -106,12 +106,14 @@ std::optional<Text> FromUtf8(const std::string &utf8)
 }
 
 Atoms::Atoms(xcb_connection_t *c)
-    : clipboard(xcb::Intern(c, "CLIPBOARD")), targets(xcb::Intern(c, "TARGETS")),
-      multiple(xcb::Intern(c, "MULTIPLE")), timestamp(xcb::Intern(c, "TIMESTAMP")),
-      atomPair(xcb::Intern(c, "ATOM_PAIR")), utf8String(xcb::Intern(c, "UTF8_STRING")),
-      textPlainUtf8(xcb::Intern(c, "text/plain;charset=utf-8")),
-      textPlain(xcb::Intern(c, "text/plain")), text(xcb::Intern(c, "TEXT"))
 {
+    const char *const names[] = {"CLIPBOARD",   "TARGETS",     "MULTIPLE",
+                                 "TIMESTAMP",   "ATOM_PAIR",   "UTF8_STRING",
+                                 "text/plain;charset=utf-8", "text/plain", "TEXT"};
+    const auto atoms = xcb::Intern(c, names);
+    clipboard = atoms[0], targets = atoms[1], multiple = atoms[2], timestamp = atoms[3];
+    atomPair = atoms[4], utf8String = atoms[5], textPlainUtf8 = atoms[6], textPlain = atoms[7];
+    text = atoms[8];
 }
 
 void Answer(xcb_connection_t *c, const Atoms &atoms, const Text &text, xcb_timestamp_t ownedSince,
