@@ -52,13 +52,11 @@ bool roundtrip(wl_display *display, const QElapsedTimer &clock)
         wl_display_flush(display);
         pollfd ready = {wl_display_get_fd(display), POLLIN, 0};
         const int polled = poll(&ready, 1, msLeft(clock));
-        if (polled <= 0 && !(polled < 0 && errno == EINTR)) {
+        if (polled <= 0) {
             wl_display_cancel_read(display);
-            break;
-        }
-        if (polled < 0) {
-            wl_display_cancel_read(display);
-            continue;
+            if (polled < 0 && errno == EINTR)
+                continue;
+            break; // no answer within the limit
         }
         if (wl_display_read_events(display) < 0 || wl_display_dispatch_pending(display) < 0)
             break;
