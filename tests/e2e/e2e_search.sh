@@ -42,6 +42,7 @@ echo "ok: --list, --dictionary and --search without a display; cut output fails"
 
 # --- The search window ----------------------------------------------------------------------
 start_display
+bind_keys ぴーすばい
 write_settings Showlogo=2
 start_pukalo
 key ctrl+f

@@ -50,6 +50,22 @@ start_display() {
     fail "openbox did not start: $(tail -n 5 "$E2E_TMP/openbox.log")"
 }
 
+# Binds each character of $1 to a free key of the display's keymap. xdotool types a character
+# missing from the keymap by binding it for that one key press and unbinding it at once; a busy
+# program reads the keymap after that and gets nothing. Bound beforehand, nothing changes.
+bind_keys() {
+    local keymap=$E2E_TMP/keymap.xkb free symbols="" i=0 c
+    xkbcomp -xkb "$DISPLAY" "$keymap" 2>/dev/null || fail "xkbcomp could not read the keymap"
+    mapfile -t free < <(sed -n 's/^ *<\(I[0-9]*\)> = .*/\1/p' "$keymap" |
+        grep -vxFf <(sed -n 's/^ *key <\([^>]*\)>.*/\1/p' "$keymap"))
+    while read -r c; do
+        symbols+=$(printf 'key <%s> { [ U%04X ] };\\n' "${free[i]:?no free key left}" "'$c")
+        i=$((i + 1))
+    done < <(grep -o . <<<"$1" | sort -u)
+    sed -i "/^xkb_symbols/a\\$symbols" "$keymap"
+    xkbcomp "$keymap" "$DISPLAY" 2>/dev/null || fail "xkbcomp could not load the keymap"
+}
+
 write_settings() {
     mkdir -p "$(dirname "$SETTINGS_FILE")"
     printf '[Settings]\n' >"$SETTINGS_FILE"
