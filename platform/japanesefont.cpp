@@ -12,21 +12,24 @@ namespace pukalo {
 
 QString DesignFontFamily()
 {
-    return QStringLiteral("ＭＳ Ｐゴシック");
-}
-
-void InstallJapaneseFontSubstitutes()
-{
-    // Proportional gothics first, in the order a Japanese desktop is most likely to have
-    // them; the fixed-pitch IPAGothic last, since it is still better than no glyph at all.
-    const QStringList gothics = {
-        QStringLiteral("IPAPGothic"),   QStringLiteral("Noto Sans CJK JP"),
-        QStringLiteral("Noto Sans JP"), QStringLiteral("VL PGothic"),
-        QStringLiteral("TakaoPGothic"), QStringLiteral("IPAexGothic"),
-        QStringLiteral("IPAGothic"),
-    };
-    QFont::insertSubstitutions(DesignFontFamily(), gothics);
-    QFont::insertSubstitutions(QStringLiteral("MS PGothic"), gothics);
+    // Named directly rather than through QFont's substitutions: Qt looks up the fallback fonts
+    // of every script a text uses (kana, kanji, Latin, ...) once for the name asked for and
+    // once more for the font standing in for it, and that lookup is the largest part of
+    // opening the first window.
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families(QFontDatabase::Japanese);
+        // Proportional gothics first, in the order a Japanese desktop is most likely to have
+        // them; the fixed-pitch IPAGothic last, since it is still better than no glyph at all.
+        for (const char16_t *gothic : {u"ＭＳ Ｐゴシック", u"MS PGothic", u"IPAPGothic",
+                                       u"Noto Sans CJK JP", u"Noto Sans JP", u"VL PGothic",
+                                       u"TakaoPGothic", u"IPAexGothic", u"IPAGothic"}) {
+            const QString name = QString::fromUtf16(gothic);
+            if (installed.contains(name, Qt::CaseInsensitive))
+                return name;
+        }
+        return installed.value(0);
+    }();
+    return family;
 }
 
 QFont DesignFont(double points, bool bold, bool italic)
@@ -40,13 +43,12 @@ QFont DesignFont(double points, bool bold, bool italic)
 
 void ApplyDesignLook()
 {
-    InstallJapaneseFontSubstitutes();
     QApplication::setFont(DesignFont(9));
 }
 
 bool JapaneseFontInstalled()
 {
-    return !QFontDatabase::families(QFontDatabase::Japanese).isEmpty();
+    return !DesignFontFamily().isEmpty();
 }
 
 void ReportMissingJapaneseFont()

@@ -5,19 +5,16 @@
 
 namespace pukalo {
 
-// The one typeface the windows are designed in.
+// The typeface the windows are drawn in: the design's own gothic where a desktop has it,
+// otherwise the first installed of the proportional Japanese gothics that stand in for it
+// (IPAPGothic, Noto Sans CJK JP, ...), otherwise any font that writes Japanese; empty when
+// there is none. Fontconfig would answer the design's name with its default sans font, which
+// lacks many full-width and half-width katakana forms of the catalogue. Needs the application.
 QString DesignFontFamily();
-
-// Maps the design typeface to a proportional Japanese gothic that is installed (IPAPGothic,
-// Noto Sans CJK JP, ...). Without this, fontconfig answers the unknown name with its default
-// sans font, which lacks many full-width and half-width katakana forms of the catalogue.
-// Call once, before any window is built.
-void InstallJapaneseFontSubstitutes();
 
 QFont DesignFont(double points, bool bold = false, bool italic = false);
 
-// The look every window is designed in: the font substitutes above, and the design font at 9
-// points for controls that have no font of their own, as a Japanese desktop gives them. The
+// The look every window is designed in: the design font at 9 points for controls that have no font of their own, as a Japanese desktop gives them. The
 // program, its tests and its benchmarks all call this one function, so that they see the same.
 void ApplyDesignLook();
 

@@ -1,6 +1,6 @@
 #!/bin/bash
 # A hostile environment never hangs the program or dumps core: no display, a display that is
-# not there, no Japanese font, settings that cannot be written, and damaged settings files. Each either works normally or says clearly what is
+# not there, libraries planted in the current folder, no Japanese font, settings that cannot be written, and damaged settings files. Each either works normally or says clearly what is
 # wrong and ends with a non-zero status; the user's settings file is never damaged.
 source "$(dirname "$0")/lib.sh"
 
@@ -10,6 +10,10 @@ for display in "-u DISPLAY" "DISPLAY=:77"; do
     ((rc == 2)) && grep -q 'cannot connect to a display' "$E2E_TMP/err" || fail "$display: status $rc, $(cat "$E2E_TMP/err")"
 done
 echo "ok: no display, or one that is not there: a message and status 2"
+# Started from a folder holding files named like its libraries, it still loads the system's.
+mkdir "$E2E_TMP/downloads" && touch "$E2E_TMP/downloads/"{libQt6Core.so.6,libxcb.so.1,libc.so.6}
+(cd "$E2E_TMP/downloads" && "$PUKALO" --version >/dev/null) || fail "planted libraries in the current folder were loaded"
+echo "ok: libraries planted in the current folder are not loaded"
 
 start_display
 
