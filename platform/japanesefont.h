@@ -14,8 +14,9 @@ QString DesignFontFamily();
 
 QFont DesignFont(double points, bool bold = false, bool italic = false);
 
-// The look every window is designed in: the design font at 9 points for controls that have no font of their own, as a Japanese desktop gives them. The
-// program, its tests and its benchmarks all call this one function, so that they see the same.
+// The look every window is designed in: the design font at 9 points for controls that have no
+// font of their own, as a Japanese desktop gives them. The program, its tests and its
+// benchmarks all call this one function, so that they see the same.
 void ApplyDesignLook();
 
 // Whether any installed font can show Japanese; without one every kaomoji and caption would be
