@@ -249,7 +249,10 @@ void placeInMiddle(QWidget *window, QMargins extents)
         // The whole window, title bar and borders included, is what sits in the middle.
         QRect frame = QRect(QPoint(), window->size()).marginsAdded(extents);
         frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft() + QPoint(extents.left(), extents.top()));
+        // move() adds the frame Qt knows of by then: none before the window is mapped, the
+        // whole frame after. Taken off again, the window lands where it is meant to either way.
+        const QPoint framedByQt = window->geometry().topLeft() - window->pos();
+        window->move(frame.topLeft() + QPoint(extents.left(), extents.top()) - framedByQt);
     }
 }
 

@@ -32,11 +32,14 @@ wait_for 30 windows_open "== 1" || fail "the splash did not close"
 echo "ok: splash for $(((t_main - t_splash) / 1000000)) ms, then the main window"
 
 # Fixed size with a menu bar, centred with its frame, closable and minimizable only, with its icon.
-window_geometry "$MAIN"
-read -r left right top bottom < <(xprop -id "$MAIN" _NET_FRAME_EXTENTS | tr -d , | cut -d= -f2)
-((WW == 440 && WH > 280 && WH < 320)) || fail "main window is $WW x $WH"
-dx=$((WX - left - (1024 - WW - left - right) / 2)) dy=$((WY - top - (768 - WH - top - bottom) / 2))
-((dx * dx <= 1 && dy * dy <= 1)) || fail "main window's frame not centred: off by $dx,$dy"
+centred() { # window, the case: the window's frame is in the middle of the screen
+    window_geometry "$1"
+    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -d , | cut -d= -f2)
+    ((WW == 440 && WH > 280 && WH < 320)) || fail "$2: main window is $WW x $WH"
+    dx=$((WX - left - (1024 - WW - left - right) / 2)) dy=$((WY - top - (768 - WH - top - bottom) / 2))
+    ((dx * dx <= 1 && dy * dy <= 1)) || fail "$2: main window's frame not centred: off by $dx,$dy"
+}
+centred "$MAIN" "after the splash"
 actions=$(xprop -id "$MAIN" _NET_WM_ALLOWED_ACTIONS)
 [[ $actions == *ACTION_CLOSE* && $actions == *ACTION_MINIMIZE* && $actions != *MAXIMIZE* &&
     $actions != *RESIZE* ]] || fail "allowed actions: $actions"
@@ -146,3 +149,19 @@ done < <("$CATALOGUE_DUMP" | grep '^その他１')
 kill -TERM "$PUKALO_PID"
 wait_exit
 echo "ok: with Noto CJK alone every row is where the design has it"
+
+# A window manager that says the frame only after the window is shown (a busy one, or one that
+# says it only once it has mapped the window): the frame still ends up in the middle.
+kill -STOP "$WM_PID"
+"$PUKALO" >/dev/null 2>&1 </dev/null &
+PUKALO_PID=$!
+wait_for 100 sh -c "xdotool search --all --pid $PUKALO_PID --name '^プカロ！\$' | grep -q ." || fail "no window"
+settled "$(xdotool search --all --pid "$PUKALO_PID" --name '^プカロ！$' | head -n1)"
+kill -CONT "$WM_PID"
+MAIN=$(wait_window "プカロ！")
+wait_for 30 sh -c "xprop -id $MAIN _NET_FRAME_EXTENTS | grep -q =" || fail "no frame extents"
+settled
+centred "$MAIN" "a late window manager"
+kill -TERM "$PUKALO_PID"
+wait_exit
+echo "ok: centred with its frame when the window manager answers late"

@@ -44,6 +44,7 @@ start_display() {
     for attempt in 1 2; do
         openbox --sm-disable >>"$E2E_TMP/openbox.log" 2>&1 &
         PIDS_TO_KILL+=($!)
+        WM_PID=$!
         wait_for 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && return 0
         kill $! 2>/dev/null || true
     done
