@@ -44,11 +44,11 @@ Word makeWord(const QString &text)
     return {folded, LooseForm(folded)};
 }
 
-// Everything a row is found by, folded once.
+// Everything a row is found by, folded once; in the drop-down's order of categories, then the
+// rows, which is the order of results that rank alike.
 struct Haystack
 {
     CatalogueEntry entry;
-    int order; // the drop-down's order of categories, then the rows
     QString kaomoji, description, category;
     std::vector<Word> words;
 };
@@ -58,12 +58,11 @@ const std::vector<Haystack> &haystacks()
     static const std::vector<Haystack> all = [] {
         std::vector<Haystack> result;
         const std::vector<CatalogueEntry> entries = AllEntries();
-        int order = 0;
         for (const KaomojiCategory *category : CategoriesInDisplayOrder()) {
             for (const CatalogueEntry &e : entries) {
                 if (e.category != category)
                     continue;
-                Haystack h{e, order++, FoldForSearch(QStringView(e.row->kaomoji).toString()),
+                Haystack h{e, FoldForSearch(QStringView(e.row->kaomoji).toString()),
                            LooseForm(FoldForSearch(QStringView(e.row->description).toString())),
                            LooseForm(FoldForSearch(QStringView(category->name).toString())), {}};
                 for (const QString &keyword : Keywords(e))
@@ -196,9 +195,9 @@ std::vector<CatalogueEntry> Search(const QString &query)
             forms.front().loose = forms.front().strict; // a query of only ー still means ー
         words.push_back(std::move(forms));
     }
-    std::vector<std::pair<int, const Haystack *>> found;
     if (words.empty())
         return {};
+    std::vector<std::pair<int, const Haystack *>> found;
     for (const Haystack &h : haystacks()) {
         int worst = Equals;
         for (const std::vector<Word> &forms : words) {
@@ -210,9 +209,8 @@ std::vector<CatalogueEntry> Search(const QString &query)
         if (worst != NoMatch)
             found.emplace_back(worst, &h);
     }
-    std::stable_sort(found.begin(), found.end(), [](const auto &a, const auto &b) {
-        return a.first != b.first ? a.first < b.first : a.second->order < b.second->order;
-    });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<CatalogueEntry> result;
     for (const auto &[r, h] : found)
         result.push_back(h->entry);

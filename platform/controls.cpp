@@ -213,8 +213,9 @@ int linesNeeded(const QString &text, const QFont &font, int width, bool wrap)
     layout.endLayout();
     return lines;
 }
+} // namespace
 
-QFont fit(const QFont &font, const QString &text, QSize box, bool wrap)
+QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap)
 {
     // Most texts fit as they are: one measurement, no layout.
     if (!wrap && QFontMetrics(font).horizontalAdvance(text) <= box.width())
@@ -230,13 +231,6 @@ QFont fit(const QFont &font, const QString &text, QSize box, bool wrap)
     }
     return fitting;
 }
-} // namespace
-
-QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap)
-{
-    return fit(font, text, box, wrap);
-}
-
 
 QFont DesignLabel::PaintedFont() const
 {

@@ -47,9 +47,7 @@ bool write(const std::vector<CatalogueEntry> &entries, QString *why)
     }
     return true;
 }
-} // namespace
 
-namespace {
 // How long the user stays on a kaomoji before it counts as chosen.
 constexpr int kSettleMs = 1000;
 
@@ -88,7 +86,8 @@ std::vector<CatalogueEntry> Read()
         const QString text = QString::fromUtf8(line);
         const qsizetype tab = text.indexOf(u'\t');
         const std::optional<CatalogueEntry> entry =
-            tab < 0 ? std::nullopt : FindKaomoji(QStringView(text).mid(tab + 1), QStringView(text).left(tab));
+            tab < 0 ? std::nullopt
+                    : FindKaomoji(QStringView(text).mid(tab + 1), QStringView(text).left(tab));
         if (!entry || std::any_of(entries.begin(), entries.end(),
                                   [&](const CatalogueEntry &e) { return sameKaomoji(e, *entry); }))
             continue;
