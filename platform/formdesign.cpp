@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTreeWidget>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
@@ -136,9 +137,7 @@ void paint(const Control &c, QWidget *w)
     if (c.kind == Kind::Label || c.kind == Kind::CheckBox || c.kind == Kind::PictureBox)
         w->setAutoFillBackground(opaque);
 }
-} // namespace
 
-namespace {
 // A check box's caption and the drop-down's text, in the room their control leaves them with a
 // blank at the edge (labels and list entries fit themselves as they are painted and filled).
 void fitCaption(const Control &c, QWidget *w)
@@ -243,17 +242,16 @@ void BuildMenus(QMenuBar *bar, std::span<const MenuEntry> entries)
 }
 
 namespace {
-void placeInMiddle(QWidget *window, QMargins extents)
+// Where a window of this size goes so that its frame, title bar and borders included, sits in
+// the middle of the screen.
+QPoint middle(QSize size, QMargins extents)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        // The whole window, title bar and borders included, is what sits in the middle.
-        QRect frame = QRect(QPoint(), window->size()).marginsAdded(extents);
-        frame.moveCenter(screen->availableGeometry().center());
-        // move() adds the frame Qt knows of by then: none before the window is mapped, the
-        // whole frame after. Taken off again, the window lands where it is meant to either way.
-        const QPoint framedByQt = window->geometry().topLeft() - window->pos();
-        window->move(frame.topLeft() + QPoint(extents.left(), extents.top()) - framedByQt);
-    }
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QPoint();
+    QRect frame = QRect(QPoint(), size).marginsAdded(extents);
+    frame.moveCenter(screen->availableGeometry().center());
+    return frame.topLeft() + QPoint(extents.left(), extents.top());
 }
 
 // Places the window the moment it is shown, before it is mapped, with the frame the window
@@ -268,11 +266,17 @@ public:
             return false;
         auto *window = static_cast<QWidget *>(watched);
         const std::optional<QMargins> extents = FrameExtents(window);
-        placeInMiddle(window, extents.value_or(QMargins()));
+        // Not mapped yet, the window has no frame Qt knows of: move() places the window itself.
+        const QSize size = window->size();
+        window->move(middle(size, extents.value_or(QMargins())));
         if (!extents) {
-            WhenFrameExtentsKnown(window, [window = QPointer<QWidget>(window)] {
-                if (window)
-                    placeInMiddle(window, FrameExtents(window).value_or(QMargins()));
+            // Mapped by then and being framed, the window may report passing sizes (without its
+            // menu bar, say), and QWidget::move() would add the frame Qt has learnt so far: the
+            // size it is shown at, and the native window placed by itself.
+            WhenFrameExtentsKnown(window, [window = QPointer<QWidget>(window), size] {
+                if (window && window->windowHandle())
+                    window->windowHandle()->setPosition(
+                        middle(size, FrameExtents(window).value_or(QMargins())));
             });
         }
         window->removeEventFilter(this);
