@@ -1,8 +1,8 @@
 #include "app/application.h"
 
-#include "platform/formslot.h"
-#include "platform/japanesefont.h"
-#include "platform/runtime.h"
+#include "ui/formslot.h"
+#include "ui/japanesefont.h"
+#include "ui/handler.h"
 #include "platform/unixsignals.h"
 #include "platform/clipboardserver.h"
 #include "platform/handover.h"

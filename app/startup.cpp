@@ -2,7 +2,7 @@
 
 #include "forms/logo/formlogo.h"
 #include "forms/main/formmain.h"
-#include "platform/formslot.h"
+#include "ui/formslot.h"
 #include "platform/number.h"
 #include "settings/options.h"
 

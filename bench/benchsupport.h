@@ -2,8 +2,8 @@
 // its own in a scratch folder.
 #pragma once
 
-#include "platform/formslot.h"
-#include "platform/japanesefont.h"
+#include "ui/formslot.h"
+#include "ui/japanesefont.h"
 #include "platform/settingsstore.h"
 #include "forms/main/formmain.h"
 

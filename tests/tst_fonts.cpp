@@ -7,8 +7,8 @@
 #include "forms/logo/formlogo.h"
 #include "forms/main/formmain.h"
 #include "forms/settings/formsettei.h"
-#include "platform/controls.h"
-#include "platform/japanesefont.h"
+#include "ui/controls.h"
+#include "ui/japanesefont.h"
 #include "testsupport.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // The main window as its user meets it: texts, keyboard order, fonts, category choice, copy on
 // click and every way out.
 
-#include "platform/controls.h"
-#include "platform/japanesefont.h"
+#include "ui/controls.h"
+#include "ui/japanesefont.h"
 #include "catalogue/catalogue.h"
 #include "forms/info/formhelp.h"
 #include "forms/info/formver.h"

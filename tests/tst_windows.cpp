@@ -2,8 +2,8 @@
 // windows, and the always-on-top protocol: the menu toggle, and how each modal window takes the
 // main window out of the band and puts it back.
 
-#include "platform/formslot.h"
-#include "platform/japanesefont.h"
+#include "ui/formslot.h"
+#include "ui/japanesefont.h"
 #include "platform/number.h"
 #include "app/startup.h"
 #include "forms/logo/formlogo.h"

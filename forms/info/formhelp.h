@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/modalform.h"
+#include "ui/modalform.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,8 +1,8 @@
 #include "forms/info/formver.h"
 
-#include "platform/formdesign.h"
+#include "ui/formdesign.h"
 #include "platform/programinfo.h"
-#include "platform/runtime.h"
+#include "ui/handler.h"
 #include "forms/main/mainwindow.h"
 #include "forms/main/topmost.h"
 

@@ -1,10 +1,10 @@
 #include "forms/logo/formlogo.h"
 
-#include "platform/formdesign.h"
+#include "ui/formdesign.h"
 #include "platform/programinfo.h"
 #include "platform/windowmanager.h"
-#include "platform/formslot.h"
-#include "platform/runtime.h"
+#include "ui/formslot.h"
+#include "ui/handler.h"
 #include "forms/main/mainwindow.h"
 
 #include <QLabel>

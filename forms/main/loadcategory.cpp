@@ -1,6 +1,6 @@
 #include "forms/main/loadcategory.h"
 
-#include "platform/controls.h"
+#include "ui/controls.h"
 
 namespace pukalo {
 

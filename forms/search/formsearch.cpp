@@ -1,9 +1,9 @@
 #include "forms/search/formsearch.h"
 
 #include "catalogue/search.h"
-#include "platform/controls.h"
-#include "platform/formdesign.h"
-#include "platform/runtime.h"
+#include "ui/controls.h"
+#include "ui/formdesign.h"
+#include "ui/handler.h"
 #include "settings/history.h"
 #include "settings/windowsizes.h"
 

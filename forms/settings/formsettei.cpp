@@ -1,7 +1,7 @@
 #include "forms/settings/formsettei.h"
 
-#include "platform/formdesign.h"
-#include "platform/runtime.h"
+#include "ui/formdesign.h"
+#include "ui/handler.h"
 #include "platform/windowmanager.h"
 #include "forms/main/mainwindow.h"
 #include "forms/settings/settingsnotsaved.h"

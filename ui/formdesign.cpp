@@ -1,7 +1,7 @@
-#include "platform/formdesign.h"
+#include "ui/formdesign.h"
 
-#include "platform/controls.h"
-#include "platform/japanesefont.h"
+#include "ui/controls.h"
+#include "ui/japanesefont.h"
 #include "platform/windowmanager.h"
 
 #include <QAction>

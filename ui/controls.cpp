@@ -1,4 +1,4 @@
-#include "platform/controls.h"
+#include "ui/controls.h"
 
 #include <QAbstractItemView>
 #include <QFontInfo>

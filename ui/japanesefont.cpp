@@ -1,4 +1,4 @@
-#include "platform/japanesefont.h"
+#include "ui/japanesefont.h"
 
 #include "platform/programinfo.h"
 

@@ -1,6 +1,6 @@
-#include "platform/modalform.h"
+#include "ui/modalform.h"
 
-#include "platform/runtime.h"
+#include "ui/handler.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
