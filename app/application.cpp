@@ -1,16 +1,17 @@
 #include "app/application.h"
 
-#include "ui/formslot.h"
-#include "ui/japanesefont.h"
-#include "ui/handler.h"
-#include "platform/unixsignals.h"
+#include "app/startup.h"
+#include "forms/main/formmain.h"
 #include "platform/clipboardserver.h"
 #include "platform/handover.h"
 #include "platform/platformchoice.h"
 #include "platform/programinfo.h"
-#include "app/startup.h"
-#include "forms/main/formmain.h"
+#include "platform/stderrline.h"
+#include "platform/unixsignals.h"
 #include "settings/history.h"
+#include "ui/formslot.h"
+#include "ui/handler.h"
+#include "ui/japanesefont.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -42,11 +43,9 @@ bool anyWindowVisible()
 int RunApplication(int &argc, char **argv)
 {
     if (!ChoosePlatformAndCheckDisplay()) {
-        std::fprintf(
-            stderr,
-            "pukalo: 画面（ディスプレイ）に接続できません。デスクトップの中で起動してください。\n"
-            "pukalo: cannot connect to a display (DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
-            qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData());
+        StderrLine("画面（ディスプレイ）に接続できません。デスクトップの中で起動してください。");
+        StderrLine("cannot connect to a display (DISPLAY=%s, WAYLAND_DISPLAY=%s)",
+                   qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData());
         return 2;
     }
     QApplication app(argc, argv);
@@ -72,7 +71,7 @@ int RunApplication(int &argc, char **argv)
     if (HasEnded())
         return 0;
     if (!anyWindowVisible()) {
-        std::fprintf(stderr, "pukalo: no window could be opened\n");
+        StderrLine("no window could be opened");
         return 1;
     }
     const int status = app.exec();

@@ -2,6 +2,7 @@
 
 #include "catalogue/search.h"
 #include "platform/programinfo.h"
+#include "platform/stderrline.h"
 
 #include <QSet>
 #include <QStringList>
@@ -48,8 +49,7 @@ int finish(int status)
     if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return status;
     if (errno != EPIPE)
-        std::fprintf(stderr, "%s: could not write the output: %s\n", program::kCommand,
-                     std::strerror(errno));
+        StderrLine("could not write the output: %s", std::strerror(errno));
     return 1;
 }
 

@@ -2,9 +2,9 @@
 
 #include "forms/logo/formlogo.h"
 #include "forms/main/formmain.h"
-#include "ui/formslot.h"
 #include "platform/number.h"
 #include "settings/options.h"
+#include "ui/formslot.h"
 
 namespace pukalo {
 

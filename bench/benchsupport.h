@@ -2,10 +2,10 @@
 // its own in a scratch folder.
 #pragma once
 
+#include "forms/main/formmain.h"
+#include "platform/settingsstore.h"
 #include "ui/formslot.h"
 #include "ui/japanesefont.h"
-#include "platform/settingsstore.h"
-#include "forms/main/formmain.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // Category switch, in process: a choice in Combo1 for each of the sixteen categories, with the four
 // lists painted before the clock stops. Prints per category the median and the worst time in
 // microseconds over the rounds, after warm-up rounds.
-#include "ui/controls.h"
 #include "bench/benchsupport.h"
 #include "catalogue/catalogue.h"
+#include "ui/controls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

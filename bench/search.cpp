@@ -1,8 +1,8 @@
 // The search window, in process: a keystroke in the field until the result list is painted,
 // for a one-character, a two-character and a no-match query (median and worst in microseconds
 // over the rounds), and opening the window until its field has the focus.
-#include "ui/controls.h"
 #include "bench/benchsupport.h"
+#include "ui/controls.h"
 
 #include <QAction>
 #include <QApplication>

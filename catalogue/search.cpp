@@ -27,10 +27,11 @@ QChar vowelOf(QChar kana)
 bool lengthens(QChar previous, QChar kana)
 {
     const QChar before = vowelOf(previous);
-    return !before.isNull() && ((kana == u'あ' && before == u'a') ||
-                                (kana == u'い' && (before == u'i' || before == u'e')) ||
-                                (kana == u'う' && (before == u'u' || before == u'o')) ||
-                                (kana == u'え' && before == u'e') || (kana == u'お' && before == u'o'));
+    return !before.isNull() &&
+           ((kana == u'あ' && before == u'a') ||
+            (kana == u'い' && (before == u'i' || before == u'e')) ||
+            (kana == u'う' && (before == u'u' || before == u'o')) ||
+            (kana == u'え' && before == u'e') || (kana == u'お' && before == u'o'));
 }
 
 struct Word
@@ -62,9 +63,11 @@ const std::vector<Haystack> &haystacks()
             for (const CatalogueEntry &e : entries) {
                 if (e.category != category)
                     continue;
-                Haystack h{e, FoldForSearch(QStringView(e.row->kaomoji).toString()),
+                Haystack h{e,
+                           FoldForSearch(QStringView(e.row->kaomoji).toString()),
                            LooseForm(FoldForSearch(QStringView(e.row->description).toString())),
-                           LooseForm(FoldForSearch(QStringView(category->name).toString())), {}};
+                           LooseForm(FoldForSearch(QStringView(category->name).toString())),
+                           {}};
                 for (const QString &keyword : Keywords(e))
                     h.words.push_back(makeWord(keyword));
                 result.push_back(std::move(h));
@@ -89,8 +92,8 @@ Rank rank(const Haystack &h, const Word &query)
 {
     Rank best = NoMatch;
     for (const Word &w : h.words) {
-        const Rank r = w.strict == query.strict   ? Equals
-                       : w.loose == query.loose   ? EqualsLoosely
+        const Rank r = w.strict == query.strict          ? Equals
+                       : w.loose == query.loose          ? EqualsLoosely
                        : w.loose.startsWith(query.loose) ? Begins
                        : w.loose.contains(query.loose)   ? InsideAWord
                                                          : NoMatch;
@@ -105,9 +108,8 @@ Rank rank(const Haystack &h, const Word &query)
 
 bool isLatin(const QString &word)
 {
-    return std::all_of(word.begin(), word.end(), [](QChar c) {
-        return (c >= u'a' && c <= u'z') || c == u'-' || c == u'\'';
-    });
+    return std::all_of(word.begin(), word.end(),
+                       [](QChar c) { return (c >= u'a' && c <= u'z') || c == u'-' || c == u'\''; });
 }
 } // namespace
 

@@ -1,6 +1,6 @@
 #include "platform/handover.h"
 
-#include "platform/programinfo.h"
+#include "platform/stderrline.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -134,8 +134,7 @@ bool runWlCopy(const QByteArray &wlCopy, const QByteArray &text, const QElapsedT
 
 void ReportLostCopy(const char *why)
 {
-    std::fprintf(stderr, "%s: the copied text could not be kept on the clipboard after exit: %s\n",
-                 program::kCommand, why);
+    StderrLine("the copied text could not be kept on the clipboard after exit: %s", why);
 }
 
 WlCopyResult HandOverToWlCopy(const QByteArray &text)

@@ -3,7 +3,12 @@
 
 BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libxcb1-dev libwayland-dev fonts-ipafont-gothic fontconfig)
 X_PACKAGES=(xvfb openbox xdotool x11-utils)
-TEST_PACKAGES=("${X_PACKAGES[@]}" python3 mozc-server emacs-mozc-bin xclip wmctrl desktop-file-utils appstream dpkg-dev imagemagick fonts-noto-cjk)
+# dpkg-dev and file: cpack's Debian packages (dpkg-shlibdeps; cpack runs file on every binary).
+PACKAGE_PACKAGES=(dpkg-dev file)
+TEST_PACKAGES=("${X_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" python3 mozc-server emacs-mozc-bin xclip wmctrl
+    desktop-file-utils appstream imagemagick fonts-noto-cjk clang-format locales)
+# The users' own locale, besides C.UTF-8: fonts are chosen by it.
+TEST_LOCALES=(ja_JP.UTF-8)
 SCREENSHOT_PACKAGES=("${X_PACKAGES[@]}" imagemagick)
 
 ensure_packages() {
@@ -16,12 +21,28 @@ ensure_packages() {
     if [[ ${#missing[@]} -eq 0 ]]; then
         return 0
     fi
-    local sudo=()
-    if [[ $(id -u) -ne 0 ]]; then
-        sudo=(sudo)
-    fi
     echo "Installing: ${missing[*]}" >&2
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq </dev/null
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq </dev/null &&
+        as_root env DEBIAN_FRONTEND=noninteractive \
+            apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+}
+
+as_root() {
+    if [[ $(id -u) -ne 0 ]]; then sudo "$@"; else "$@"; fi
+}
+
+# Generates the locales of a list (ja_JP.UTF-8, ...) that the system does not have yet.
+ensure_locales() {
+    local name missing=()
+    for name in "$@"; do
+        # locale -a spells them ja_JP.utf8.
+        locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}" || missing+=("$name")
+    done
+    ((${#missing[@]} == 0)) && return 0
+    echo "Generating the locales: ${missing[*]}" >&2
+    for name in "${missing[@]}"; do
+        grep -qx "$name UTF-8" /etc/locale.gen 2>/dev/null ||
+            echo "$name UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    done
+    as_root locale-gen >/dev/null
 }

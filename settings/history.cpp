@@ -2,6 +2,7 @@
 
 #include "platform/programinfo.h"
 #include "platform/settingsstore.h"
+#include "platform/stderrline.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,8 +113,8 @@ void Add(const CatalogueEntry &entry)
     static bool told = false;
     if (!write(entries, &why) && !told) {
         told = true;
-        std::fprintf(stderr, "pukalo: could not save the recently used kaomoji to %s: %s\n",
-                     qUtf8Printable(FilePath()), qUtf8Printable(why));
+        StderrLine("could not save the recently used kaomoji to %s: %s", qUtf8Printable(FilePath()),
+                   qUtf8Printable(why));
     }
 }
 

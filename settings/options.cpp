@@ -3,6 +3,7 @@
 #include "platform/number.h"
 #include "platform/programinfo.h"
 #include "platform/settingsstore.h"
+#include "platform/stderrline.h"
 
 #include <algorithm>
 #include <array>
@@ -60,10 +61,9 @@ bool IsOn(Key key)
     const QString text = Get(key);
     const std::optional<qint16> value = ToInt16(text);
     if (!value) {
-        std::fprintf(stderr,
-                     "pukalo: setting %s has the value \"%s\", which is not a 16-bit number; "
-                     "treating it as off\n",
-                     qUtf8Printable(Name(key)), qUtf8Printable(text));
+        StderrLine("setting %s has the value \"%s\", which is not a 16-bit number; treating it "
+                   "as off",
+                   qUtf8Printable(Name(key)), qUtf8Printable(text));
         return false;
     }
     return *value == 1;

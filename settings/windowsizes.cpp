@@ -38,7 +38,8 @@ void Write(const QString &name, QSize size)
         return;
     QSaveFile file(path(name));
     if (file.open(QIODevice::WriteOnly)) {
-        file.write(QByteArray::number(size.width()) + ' ' + QByteArray::number(size.height()) + '\n');
+        file.write(QByteArray::number(size.width()) + ' ' + QByteArray::number(size.height()) +
+                   '\n');
         file.commit();
     }
 }

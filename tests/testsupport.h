@@ -2,10 +2,10 @@
 // for the end of the program and for the always-on-top protocol.
 #pragma once
 
-#include "platform/runtime.h"
-#include "platform/settingsstore.h"
 #include "forms/main/topmost.h"
 #include "forms/settings/settingsnotsaved.h"
+#include "platform/runtime.h"
+#include "platform/settingsstore.h"
 #include "settings/options.h"
 
 #include <QApplication>

@@ -1,20 +1,14 @@
-// The main window as its user meets it: texts, keyboard order, fonts, category choice, copy on
-// click and every way out.
+// The main window as its user meets it: keyboard order, fonts, category choice, copy on click
+// and every way out.
 
+#include "catalogue/catalogue.h"
+#include "forms/main/formmain.h"
+#include "testsupport.h"
 #include "ui/controls.h"
 #include "ui/japanesefont.h"
-#include "catalogue/catalogue.h"
-#include "forms/info/formhelp.h"
-#include "forms/info/formver.h"
-#include "forms/logo/formlogo.h"
-#include "forms/main/formmain.h"
-#include "forms/settings/formsettei.h"
-#include "testsupport.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRawFont>
@@ -24,23 +18,6 @@
 
 using namespace pukalo;
 using test::child;
-
-// Compares what the user reads on a window with "name=text" entries: the named label, button,
-// check box, box, menu or menu item, or with "title" the window's own caption.
-static void compareTexts(const QWidget *window, const QStringList &expected)
-{
-    QStringList shown;
-    for (const QString &entry : expected) {
-        const QString name = entry.section('=', 0, 0);
-        const QObject *o = name == "title" ? window : child(window, name);
-        auto *combo = qobject_cast<const QComboBox *>(o);
-        shown << name + '=' +
-                     (o == window ? window->windowTitle()
-                      : combo     ? combo->currentText()
-                              : o->property("text").toString() + o->property("title").toString());
-    }
-    QCOMPARE(shown, expected);
-}
 
 class TestMainWindow : public QObject
 {
@@ -70,10 +47,7 @@ class TestMainWindow : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        ApplyDesignLook();
-    }
+    void initTestCase() { ApplyDesignLook(); }
     void init()
     {
         m_settings = std::make_unique<test::ScratchSettings>();
@@ -88,29 +62,6 @@ private slots:
         m_form.reset();
         m_settings.reset();
         QGuiApplication::clipboard()->clear();
-    }
-
-    // Every caption a user reads, written out here once: a misspelt one shows up.
-    void userVisibleTexts()
-    {
-        compareTexts(m_form.get(),
-                     {"title=プカロ！", "Label1=プカロ！", "Label2=現在の選択されている文字",
-                      "Command1=バージョン", "Command2=終了", "Command3=設定", "Command4=ヘルプ",
-                      "Combo1=選択してください", "mnuPukalo=プカロ(&K)",
-                      "mnuVer=バージョン情報(&V)", "mnuSettei=設定(&S)",
-                      "mnuTemae=常に手前に表示(&M)", "mnuClipCliar=クリップボードをクリア(&C)",
-                      "mnuEnd=終了(&E)", "mnuHelp=ヘルプ(&H)", "mnuGohelp=ヘルプ(&H)"});
-        compareTexts(
-            std::make_unique<FormSettei>().get(),
-            {"title=プカロ！設定", "CommandOK=OK", "CommandCancel=Cancel",
-             "Label1=設定内容を変更したい場合はOKを押してください。", "CheckLogo=起動時にロゴ表示",
-             "CheckClipKaknin=終了時にクリップボードを空にする", "CheckLock=常に手前に表示"});
-        compareTexts(std::make_unique<FormVer>().get(),
-                     {"title=バージョン", "Label1=プカロ！", "Label2=Ver1.0",
-                      "Label17=Copyright (C) 2001 Pukalo Project", "Command1=OK"});
-        compareTexts(std::make_unique<FormHelp>().get(),
-                     {"title=プカロ！ヘルプ", "Command1=閉じる"});
-        compareTexts(std::make_unique<FormLogo>().get(), {"Label1=かんたん顔文字コピー  Ver1.0"});
     }
 
     void tabOrder()

@@ -1,11 +1,7 @@
-// Finding a kaomoji by typing, and the list of those used lately.
+// Finding a kaomoji by typing.
 
 #include "catalogue/keywords.h"
 #include "catalogue/search.h"
-#include "settings/history.h"
-#include "testsupport.h"
-
-#include <QDir>
 #include <QTest>
 
 using namespace pukalo;
@@ -21,34 +17,62 @@ private slots:
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("kaomoji");
         QTest::addColumn<int>("within");
-        QTest::newRow("category reading") << "えがお" << "(^^)" << 3;
-        QTest::newRow("verb") << "なく" << "(T T)" << 3;
-        QTest::newRow("verb in kanji") << "泣く" << "(T T)" << 3;
-        QTest::newRow("word in kanji") << "猫" << "(=^ ^=)" << 1;
-        QTest::newRow("everyday apology") << "すいません" << " m(_ _;)m " << 3;
-        QTest::newRow("reading of a kanji kaomoji") << "しぬ" << "(死)" << 1;
-        QTest::newRow("kanji reading among others") << "くしょう" << "（苦笑）" << 3;
-        QTest::newRow("long vowel left out") << "ばんざい" << "＼^o^／" << 3;
-        QTest::newRow("long vowel as a vowel") << "やっほう" << "＼(^o^)／" << 1;
-        QTest::newRow("small tsu left out") << "にこ" << "<^^>" << 3;
-        QTest::newRow("wave dash U+301C") << "やっほ〜" << "＼(^o^)／" << 1;
-        QTest::newRow("equal before beginning") << "いか" << "くコ:彡" << 1;
-        QTest::newRow("exact reading before a longer one") << "えー" << "(・_・）？" << 2;
-        QTest::newRow("romaji") << "niko" << "(^^)" << 3;
-        QTest::newRow("romaji with nn") << "konnichiha" << "(^o^)/" << 3;
-        QTest::newRow("romaji, Hepburn") << "shikushiku" << "(; ;) " << 1;
-        QTest::newRow("romaji, Kunrei") << "sikusiku" << "(; ;) " << 1;
-        QTest::newRow("romaji with a dash") << "pi-su" << "(^_^)v" << 1;
-        QTest::newRow("romaji with a long vowel") << "piisu" << "(^_^)v" << 1;
-        QTest::newRow("romaji ending in n") << "gomen" << "m(._.)m" << 3;
-        QTest::newRow("English") << "cat" << "(=^ ^=)" << 1;
-        QTest::newRow("katakana for a hiragana reading") << "シクシク" << "(; ;) " << 1;
-        QTest::newRow("half-width katakana") << "ﾋﾟｰｽ" << "(^_^)v" << 1;
-        QTest::newRow("full-width letters") << "ｚｚｚ" << "(-o-)zzz" << 1;
-        QTest::newRow("two words") << "にこ ぜんかく" << "（＾＾）" << 1;
-        QTest::newRow("kaomoji with blanks") << "o^_^o" << " (o^_^o) " << 1;
-        QTest::newRow("nothing") << "ぱんだ" << "" << 0;
-        QTest::newRow("only blanks") << " \u3000 " << "" << 0;
+        QTest::newRow("category reading") << "えがお"
+                                          << "(^^)" << 3;
+        QTest::newRow("verb") << "なく"
+                              << "(T T)" << 3;
+        QTest::newRow("verb in kanji") << "泣く"
+                                       << "(T T)" << 3;
+        QTest::newRow("word in kanji") << "猫"
+                                       << "(=^ ^=)" << 1;
+        QTest::newRow("everyday apology") << "すいません"
+                                          << " m(_ _;)m " << 3;
+        QTest::newRow("reading of a kanji kaomoji") << "しぬ"
+                                                    << "(死)" << 1;
+        QTest::newRow("kanji reading among others") << "くしょう"
+                                                    << "（苦笑）" << 3;
+        QTest::newRow("long vowel left out") << "ばんざい"
+                                             << "＼^o^／" << 3;
+        QTest::newRow("long vowel as a vowel") << "やっほう"
+                                               << "＼(^o^)／" << 1;
+        QTest::newRow("small tsu left out") << "にこ"
+                                            << "<^^>" << 3;
+        QTest::newRow("wave dash U+301C") << "やっほ〜"
+                                          << "＼(^o^)／" << 1;
+        QTest::newRow("equal before beginning") << "いか"
+                                                << "くコ:彡" << 1;
+        QTest::newRow("exact reading before a longer one") << "えー"
+                                                           << "(・_・）？" << 2;
+        QTest::newRow("romaji") << "niko"
+                                << "(^^)" << 3;
+        QTest::newRow("romaji with nn") << "konnichiha"
+                                        << "(^o^)/" << 3;
+        QTest::newRow("romaji, Hepburn") << "shikushiku"
+                                         << "(; ;) " << 1;
+        QTest::newRow("romaji, Kunrei") << "sikusiku"
+                                        << "(; ;) " << 1;
+        QTest::newRow("romaji with a dash") << "pi-su"
+                                            << "(^_^)v" << 1;
+        QTest::newRow("romaji with a long vowel") << "piisu"
+                                                  << "(^_^)v" << 1;
+        QTest::newRow("romaji ending in n") << "gomen"
+                                            << "m(._.)m" << 3;
+        QTest::newRow("English") << "cat"
+                                 << "(=^ ^=)" << 1;
+        QTest::newRow("katakana for a hiragana reading") << "シクシク"
+                                                         << "(; ;) " << 1;
+        QTest::newRow("half-width katakana") << "ﾋﾟｰｽ"
+                                             << "(^_^)v" << 1;
+        QTest::newRow("full-width letters") << "ｚｚｚ"
+                                            << "(-o-)zzz" << 1;
+        QTest::newRow("two words") << "にこ ぜんかく"
+                                   << "（＾＾）" << 1;
+        QTest::newRow("kaomoji with blanks") << "o^_^o"
+                                             << " (o^_^o) " << 1;
+        QTest::newRow("nothing") << "ぱんだ"
+                                 << "" << 0;
+        QTest::newRow("only blanks") << " \u3000 "
+                                     << "" << 0;
     }
     void matching()
     {
@@ -69,8 +93,9 @@ private slots:
     void keywordsCoverTheCatalogue()
     {
         for (const CategoryKeywords &c : KeywordTable()) {
-            const auto category = std::find_if(CategoryTable.begin(), CategoryTable.end(),
-                                               [&](const KaomojiCategory &k) { return k.name == c.category; });
+            const auto category =
+                std::find_if(CategoryTable.begin(), CategoryTable.end(),
+                             [&](const KaomojiCategory &k) { return k.name == c.category; });
             QVERIFY(category != CategoryTable.end());
             QCOMPARE(c.rows.size(), category->left.size() + category->right.size());
             for (const RowKeywords &r : c.rows)
@@ -78,45 +103,6 @@ private slots:
                          qPrintable(QStringView(r.kaomoji).toString()));
         }
         QCOMPARE(KeywordTable().size(), CategoryTable.size());
-    }
-
-    // Newest first, each kaomoji once, sixteen at most, with the category it was chosen from;
-    // lines that name no kaomoji are skipped and dropped; what another instance wrote meanwhile
-    // stays; the settings file is never touched.
-    void history()
-    {
-        test::ScratchSettings settings;
-        settings.write({{"Facechack", "1"}});
-        const QByteArray options = settings.bytes();
-        const std::vector<CatalogueEntry> all = AllEntries();
-        for (int i = 0; i < 20; ++i)
-            History::Add(all[size_t(i)]);
-        History::Add(*FindKaomoji(u" (o^_^o) "));
-        History::Add(*FindKaomoji(u"p(^_^)q", u"気分"));
-        QStringList shown;
-        for (const CatalogueEntry &e : History::Read())
-            shown << QStringView(e.row->kaomoji).toString() + QStringView(e.row->description).toString();
-        QCOMPARE(shown.size(), 16);
-        QCOMPARE(shown.filter("p(^_^)q").size(), 1); // taken again when the history was full
-        QCOMPARE(shown.mid(0, 3), QStringList({"p(^_^)qがんばれ！", " (o^_^o) てれてれ", "(^ー^)ふーんだ！！"}));
-        QCOMPARE(settings.bytes(), options);
-
-        QFile file(History::FilePath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("笑顔１\t(^^)\nnonsense\n笑顔１\tnot a kaomoji\n\t<^^>\n");
-        file.close();
-        History::Add(*FindKaomoji(u"(^o^)"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), "笑顔１\t(^o^)\n笑顔１\t(^^)\n笑顔１\t<^^>\n");
-        file.close();
-
-        QString why;
-        QVERIFY(History::Clear(&why));
-        QCOMPARE(History::Read().size(), 0u);
-        // A folder where the file belongs: nothing can be written, and it says why.
-        QVERIFY(file.remove() && QDir().mkpath(History::FilePath()));
-        QVERIFY(!History::Clear(&why));
-        QVERIFY(!why.isEmpty());
     }
 };
 

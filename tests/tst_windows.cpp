@@ -2,28 +2,28 @@
 // windows, and the always-on-top protocol: the menu toggle, and how each modal window takes the
 // main window out of the band and puts it back.
 
-#include "ui/formslot.h"
-#include "ui/japanesefont.h"
-#include "platform/number.h"
 #include "app/startup.h"
 #include "forms/logo/formlogo.h"
 #include "forms/main/formmain.h"
 #include "forms/search/formsearch.h"
 #include "forms/settings/formsettei.h"
+#include "platform/number.h"
 #include "settings/history.h"
 #include "testsupport.h"
+#include "ui/formslot.h"
+#include "ui/japanesefont.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTreeWidget>
-#include <QElapsedTimer>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWindow>
 #include <sys/stat.h>
 
@@ -93,73 +93,13 @@ class TestWindows : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        ApplyDesignLook();
-    }
+    void initTestCase() { ApplyDesignLook(); }
     void init() { m_settings = std::make_unique<test::ScratchSettings>(); }
     void cleanup()
     {
         delete FormSlot<FormLogo>::Instance();
         delete mainForm();
         m_settings.reset();
-    }
-
-    void toInt16_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("expected"); // 99999: no 16-bit number
-        for (auto [text, value] : {std::pair{"1", 1},
-                                   {"01", 1},
-                                   {"+1", 1},
-                                   {" 1 ", 1},
-                                   {"\t2", 2},
-                                   {"-1", -1},
-                                   {"32767", 32767},
-                                   {"-32768", -32768},
-                                   {"0000000000000000001", 1}})
-            QTest::newRow(text) << QString(text) << value;
-        for (const char *text : {"32768", "-32769", "99999999999999999999", "", "-", "abc", "1.0",
-                                 "1e1", "0x1", "１", "- 1", "1x", "1,2"})
-            QTest::newRow(text) << QString(text) << 99999;
-    }
-    void toInt16()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, expected);
-        const std::optional<qint16> value = ToInt16(text);
-        QCOMPARE(value ? int(*value) : 99999, expected);
-    }
-
-    // The file other tools and older settings rely on, written whole every time; a write that
-    // cannot be made says so.
-    void storedFile()
-    {
-        QVERIFY(Options::Write(Options::Key::Showlogo, false));
-        struct stat before = {};
-        QCOMPARE(::stat(QFile::encodeName(m_settings->filePath()).constData(), &before), 0);
-        QVERIFY(Options::Write(Options::Key::Facechack, true));
-        QCOMPARE(m_settings->bytes(), "[Settings]\nFacechack=1\nShowlogo=2\n");
-        QVERIFY(m_settings->filePath().endsWith("/Pukalo/Pukalo.ini"));
-        // Replaced by renaming a new file over it: a crash mid-write never leaves half a file.
-        struct stat after = {};
-        QCOMPARE(::stat(QFile::encodeName(m_settings->filePath()).constData(), &after), 0);
-        QVERIFY(before.st_ino != after.st_ino);
-
-        // A write sets its key alone: another section, another version's key stay. A lock that
-        // a killed writer left empty holds it up for a moment, not for Qt's thirty seconds.
-        QFile file(m_settings->filePath());
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("Later=x\n[Other]\nkey=value\n");
-        file.close();
-        QVERIFY(QFile(m_settings->filePath() + ".lock").open(QIODevice::WriteOnly));
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(Options::Write(Options::Key::Facechack, false));
-        QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(m_settings->bytes(), "[Other]\nkey=value\n\n[Settings]\nFacechack=2\nLater=x\nShowlogo=2\n");
-        m_settings->blockWrites();
-        QVERIFY(!Options::Write(Options::Key::Clipclear, true));
     }
 
     void startupChoosesWindow_data()

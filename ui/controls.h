@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QHash>
 #include <QListWidget>
 #include <optional>
 

@@ -1,23 +1,23 @@
 #include "ui/formdesign.h"
 
+#include "platform/windowmanager.h"
 #include "ui/controls.h"
 #include "ui/japanesefont.h"
-#include "platform/windowmanager.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QStyleOptionComboBox>
-#include <QStyle>
-#include <QLineEdit>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTreeWidget>
 #include <QWindow>
 #include <algorithm>

@@ -113,7 +113,7 @@ struct Window
     const char16_t *caption;
     QSize clientSize;
     std::optional<QRgb> background = {}; // none: the toolkit's window colour
-    bool resizable = false; // down to two thirds of its size; otherwise fixed
+    bool resizable = false;              // down to two thirds of its size; otherwise fixed
 };
 
 // Builds a window from its design: name, caption, fixed size and background, then its controls

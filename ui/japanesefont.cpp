@@ -1,6 +1,7 @@
 #include "ui/japanesefont.h"
 
 #include "platform/programinfo.h"
+#include "platform/stderrline.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -20,9 +21,9 @@ QString DesignFontFamily()
         const QStringList installed = QFontDatabase::families(QFontDatabase::Japanese);
         // Proportional gothics first, in the order a Japanese desktop is most likely to have
         // them; the fixed-pitch IPAGothic last, since it is still better than no glyph at all.
-        for (const char16_t *gothic : {u"ＭＳ Ｐゴシック", u"MS PGothic", u"IPAPGothic",
-                                       u"Noto Sans CJK JP", u"Noto Sans JP", u"VL PGothic",
-                                       u"TakaoPGothic", u"IPAexGothic", u"IPAGothic"}) {
+        for (const char16_t *gothic :
+             {u"ＭＳ Ｐゴシック", u"MS PGothic", u"IPAPGothic", u"Noto Sans CJK JP",
+              u"Noto Sans JP", u"VL PGothic", u"TakaoPGothic", u"IPAexGothic", u"IPAGothic"}) {
             const QString name = QString::fromUtf16(gothic);
             if (installed.contains(name, Qt::CaseInsensitive))
                 return name;
@@ -57,8 +58,9 @@ void ReportMissingJapaneseFont()
         "No Japanese font is installed, so Pukalo cannot show its kaomoji and captions.\n"
         "Install one, for example: sudo apt-get install fonts-ipafont-gothic\n\n"
         "日本語フォントがインストールされていないため、プカロを表示できません。");
-    std::fprintf(stderr, "pukalo: %s\n", qUtf8Printable(text));
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(program::kName), text, QMessageBox::Ok);
+    StderrLine("%s", qUtf8Printable(text));
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(program::kName), text,
+                    QMessageBox::Ok);
     box.exec();
 }
 

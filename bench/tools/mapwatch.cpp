@@ -23,7 +23,8 @@ extern char **environ;
 namespace {
 xcb_atom_t intern(xcb_connection_t *c, const char *name)
 {
-    auto *r = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
+    auto *r =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(strlen(name)), name), nullptr);
     const xcb_atom_t atom = r ? r->atom : xcb_atom_t(XCB_ATOM_NONE);
     free(r);
     return atom;

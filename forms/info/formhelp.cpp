@@ -1,9 +1,10 @@
 #include "forms/info/formhelp.h"
 
+#include "forms/main/topmost.h"
+#include "platform/programinfo.h"
+#include "platform/windowmanager.h"
 #include "ui/formdesign.h"
 #include "ui/handler.h"
-#include "platform/windowmanager.h"
-#include "forms/main/topmost.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -61,7 +62,7 @@ const char16_t kHelpText[] =
     u"\r\n"
     u"それでは、顔文字のある楽しい毎日をお過ごしください！\r\n"
     u"\r\n"
-    u"Copyright (C) 2001 Pukalo Project  \r\n";
+    u"" PUKALO_COPYRIGHT u"  \r\n";
 
 } // namespace
 
@@ -79,7 +80,7 @@ FormHelp::FormHelp()
         {.kind = Kind::TextBox, .name = "Text1", .into = Into(Text1), .text = kHelpText,
          .rect = {0, 0, 5895, 3375}, .tabIndex = 0},
         {.kind = Kind::Label, .name = "Label17", .into = Into(Label17),
-         .text = u"Copyright (C) 2001 Pukalo Project", .rect = {480, 3600, 3015, 255},
+         .text = u"" PUKALO_COPYRIGHT, .rect = {480, 3600, 3015, 255},
          .tabIndex = 2, .font = Font{9, true}},
     };
     // clang-format on

@@ -1,10 +1,10 @@
 #include "forms/info/formver.h"
 
-#include "ui/formdesign.h"
-#include "platform/programinfo.h"
-#include "ui/handler.h"
 #include "forms/main/mainwindow.h"
 #include "forms/main/topmost.h"
+#include "platform/programinfo.h"
+#include "ui/formdesign.h"
+#include "ui/handler.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -27,7 +27,7 @@ FormVer::FormVer()
         {.kind = Kind::GraphicalButton, .name = "Command1", .into = Into(Command1), .text = u"OK",
          .rect = {1800, 2040, 2415, 255}, .tabIndex = 0, .background = qRgb(255, 192, 255)},
         {.kind = Kind::Label, .name = "Label17", .into = Into(Label17),
-         .text = u"Copyright (C) 2001 Pukalo Project", .rect = {1560, 2400, 3015, 255},
+         .text = u"" PUKALO_COPYRIGHT, .rect = {1560, 2400, 3015, 255},
          .tabIndex = 5, .font = Font{9, true}, .transparent = true},
         {.kind = Kind::Label, .name = "Label3", .into = Into(Label3),
          .text = u"  このソフトはフリーソフトです。個人で使う分には自由にお使いください。"

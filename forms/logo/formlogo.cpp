@@ -1,11 +1,11 @@
 #include "forms/logo/formlogo.h"
 
-#include "ui/formdesign.h"
+#include "forms/main/mainwindow.h"
 #include "platform/programinfo.h"
 #include "platform/windowmanager.h"
+#include "ui/formdesign.h"
 #include "ui/formslot.h"
 #include "ui/handler.h"
-#include "forms/main/mainwindow.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,24 +1,24 @@
 #include "forms/main/formmain.h"
 
-#include "platform/clipboard.h"
-#include "ui/controls.h"
-#include "ui/handler.h"
-#include "forms/main/loadcategory.h"
 #include "forms/info/formhelp.h"
 #include "forms/info/formver.h"
+#include "forms/main/loadcategory.h"
 #include "forms/main/mainwindow.h"
 #include "forms/main/topmost.h"
-#include "ui/formslot.h"
 #include "forms/search/formsearch.h"
 #include "forms/settings/formsettei.h"
 #include "forms/settings/settingsnotsaved.h"
-#include "settings/options.h"
+#include "platform/clipboard.h"
 #include "settings/history.h"
+#include "settings/options.h"
+#include "ui/controls.h"
+#include "ui/formslot.h"
+#include "ui/handler.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
 // FormMain as designed: window, controls, menus. Positions are in twips within the client area
 // (left, top, width, height), 15 twips to a pixel.
 
+#include "forms/main/formmain.h"
 #include "ui/controls.h"
 #include "ui/formdesign.h"
-#include "forms/main/formmain.h"
 
 #include <QLabel>
 #include <QMenuBar>

@@ -1,9 +1,9 @@
 #include "forms/main/topmost.h"
 
-#include "platform/windowmanager.h"
-#include "platform/programinfo.h"
-#include "platform/zorder.h"
 #include "forms/main/mainwindow.h"
+#include "platform/programinfo.h"
+#include "platform/windowmanager.h"
+#include "platform/zorder.h"
 #include "settings/options.h"
 
 #include <QMessageBox>

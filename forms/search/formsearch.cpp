@@ -1,11 +1,11 @@
 #include "forms/search/formsearch.h"
 
 #include "catalogue/search.h"
+#include "settings/history.h"
+#include "settings/windowsizes.h"
 #include "ui/controls.h"
 #include "ui/formdesign.h"
 #include "ui/handler.h"
-#include "settings/history.h"
-#include "settings/windowsizes.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -76,7 +76,8 @@ FormSearch::FormSearch(QWidget *owner)
         categoryWidth = std::max(categoryWidth, Results->fontMetrics().horizontalAdvance(
                                                     QStringView(category.name).toString()));
     Results->header()->setSectionResizeMode(2, QHeaderView::Fixed);
-    Results->header()->resizeSection(2, categoryWidth + 2 * Results->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8);
+    Results->header()->resizeSection(
+        2, categoryWidth + 2 * Results->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8);
     if (const std::optional<QSize> size = WindowSizes::Read(kSizeName))
         resize(size->expandedTo(minimumSizeHint()));
 
@@ -112,9 +113,9 @@ void FormSearch::placeBesideOwner()
     const QRect area = screen->availableGeometry();
     const QRect main = owner->frameGeometry();
     // Not mapped yet, this window has no frame of its own: it gets the main window's kind.
-    const QMargins frame(owner->geometry().left() - main.left(), owner->geometry().top() - main.top(),
-                         main.right() - owner->geometry().right(),
-                         main.bottom() - owner->geometry().bottom());
+    const QMargins frame(
+        owner->geometry().left() - main.left(), owner->geometry().top() - main.top(),
+        main.right() - owner->geometry().right(), main.bottom() - owner->geometry().bottom());
     const int gap = 8;
     const int minimumWidth = minimumSize().width() + frame.left() + frame.right();
     const int minimumHeight = minimumSize().height() + frame.top() + frame.bottom();

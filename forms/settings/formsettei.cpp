@@ -1,12 +1,12 @@
 #include "forms/settings/formsettei.h"
 
+#include "forms/main/mainwindow.h"
+#include "forms/main/topmost.h"
+#include "forms/settings/settingsnotsaved.h"
+#include "platform/windowmanager.h"
+#include "settings/options.h"
 #include "ui/formdesign.h"
 #include "ui/handler.h"
-#include "platform/windowmanager.h"
-#include "forms/main/mainwindow.h"
-#include "forms/settings/settingsnotsaved.h"
-#include "forms/main/topmost.h"
-#include "settings/options.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,7 @@
 #include "forms/settings/settingsnotsaved.h"
 
 #include "platform/programinfo.h"
+#include "platform/stderrline.h"
 #include "settings/options.h"
 
 #include <QApplication>
@@ -20,7 +21,7 @@ std::function<void()> &reporter()
 void ReportSettingsNotSaved()
 {
     const QString file = Options::FilePath();
-    std::fprintf(stderr, "pukalo: could not save the settings to %s\n", qUtf8Printable(file));
+    StderrLine("could not save the settings to %s", qUtf8Printable(file));
     if (reporter()) {
         reporter()();
         return;

@@ -22,8 +22,8 @@ public:
     explicit ExactClipboard(xcb_connection_t *c) : m_connection(c), m_atoms(c)
     {
         const char name[] = "XFIXES";
-        const xcb::Reply<xcb_query_extension_reply_t> xfixes(xcb_query_extension_reply(
-            c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
+        const xcb::Reply<xcb_query_extension_reply_t> xfixes(
+            xcb_query_extension_reply(c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
         if (xfixes && xfixes->present)
             m_selectionNotify = uint8_t(xfixes->first_event); // XFixesSelectionNotify is first
     }

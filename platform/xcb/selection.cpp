@@ -107,9 +107,15 @@ std::optional<Text> FromUtf8(const std::string &utf8)
 
 Atoms::Atoms(xcb_connection_t *c)
 {
-    const char *const names[] = {"CLIPBOARD",   "TARGETS",     "MULTIPLE",
-                                 "TIMESTAMP",   "ATOM_PAIR",   "UTF8_STRING",
-                                 "text/plain;charset=utf-8", "text/plain", "TEXT"};
+    const char *const names[] = {"CLIPBOARD",
+                                 "TARGETS",
+                                 "MULTIPLE",
+                                 "TIMESTAMP",
+                                 "ATOM_PAIR",
+                                 "UTF8_STRING",
+                                 "text/plain;charset=utf-8",
+                                 "text/plain",
+                                 "TEXT"};
     const auto atoms = xcb::Intern(c, names);
     clipboard = atoms[0], targets = atoms[1], multiple = atoms[2], timestamp = atoms[3];
     atomPair = atoms[4], utf8String = atoms[5], textPlainUtf8 = atoms[6], textPlain = atoms[7];

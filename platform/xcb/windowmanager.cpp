@@ -3,9 +3,9 @@
 #include "platform/xcb/qtconnection.h"
 #include "platform/xcb/xcbutil.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QWidget>
-#include <QAbstractNativeEventFilter>
 #include <algorithm>
 #include <map>
 
@@ -133,7 +133,8 @@ bool AlwaysOnTopSupported()
         nullptr));
     const auto *atoms =
         reply ? static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get())) : nullptr;
-    return atoms && std::count(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4, above);
+    return atoms &&
+           std::count(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4, above);
 }
 
 } // namespace pukalo

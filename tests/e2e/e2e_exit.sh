@@ -4,6 +4,7 @@
 # in exactly the forms that hold it, until another program copies or the display ends. The
 # exit never waits on a clipboard manager and writes nothing to the settings.
 source "$(dirname "$0")/lib.sh"
+need "${X_TOOLS[@]}" python3 wmctrl
 
 start_display
 keepers() { own_processes pukalo-clipkeep; }

@@ -3,6 +3,7 @@
 # not there, libraries planted in the current folder, no Japanese font, settings that cannot be written, and damaged settings files. Each either works normally or says clearly what is
 # wrong and ends with a non-zero status; the user's settings file is never damaged.
 source "$(dirname "$0")/lib.sh"
+need "${X_TOOLS[@]}"
 
 for display in "-u DISPLAY" "DISPLAY=:77"; do
     rc=0

@@ -3,6 +3,7 @@
 # entry and AppStream metainfo valid, the installed program running and its keeper found in
 # libexec. cpack's Debian package: its files and Depends, inspected without installing it.
 source "$(dirname "$0")/lib.sh"
+need "${X_TOOLS[@]}" appstreamcli cpack desktop-file-validate dpkg-deb identify file
 
 prefix=$E2E_TMP/prefix id=jp.pukalo.Pukalo
 cmake --install "$BUILD_DIR" --prefix "$prefix" >"$E2E_TMP/install.log"
@@ -10,7 +11,7 @@ installed=$(cd "$prefix" && find . -type f | sort)
 expected=$(printf '%s\n' ./bin/pukalo ./libexec/pukalo/pukalo-clipkeep \
     ./share/applications/$id.desktop ./share/metainfo/$id.metainfo.xml \
     ./share/icons/hicolor/{128x128,256x256,32x32,64x64}/apps/$id.png \
-    ./share/icons/hicolor/scalable/apps/$id.svg | sort)
+    ./share/icons/hicolor/scalable/apps/$id.svg ./share/doc/pukalo/copyright | sort)
 [[ $installed == "$expected" ]] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$installed"))"
 sizes=$(identify -format '%wx%h ' "$prefix"/share/icons/hicolor/{32x32,64x64,128x128,256x256}/apps/$id.png)
 [[ $sizes == "32x32 64x64 128x128 256x256 " ]] || fail "icon sizes: $sizes"
@@ -31,13 +32,19 @@ wait_exit
     fail "the installed program's keeper did not keep the text"
 echo "ok: the installed program runs, copies, and keeps the copy after exit"
 
-(cd "$BUILD_DIR" && cpack -G DEB -B "$E2E_TMP/deb" >"$E2E_TMP/cpack.log" 2>&1) ||
-    fail "cpack failed: $(tail -5 "$E2E_TMP/cpack.log")"
-deb=$(ls "$E2E_TMP"/deb/pukalo_1.0_*.deb)
+# cpack says little of why it failed; its whole log, and the one of the tool under it, do.
+if ! (cd "$BUILD_DIR" && cpack -G DEB -B "$E2E_TMP/deb" >"$E2E_TMP/cpack.log" 2>&1); then
+    cat "$E2E_TMP/cpack.log" "$E2E_TMP"/deb/_CPack_Packages/*/DEB/*.log 2>/dev/null
+    fail "cpack failed (its log above)"
+fi
+deb=$E2E_TMP/deb/pukalo_${PUKALO_VERSION:?}_$(dpkg --print-architecture).deb
+[[ -f $deb ]] || fail "no package $deb: $(ls "$E2E_TMP/deb")"
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libxcb1 qt6-qpa-plugins 'fonts-ipafont-gothic | fonts-noto-cjk'; do
     [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 packaged=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sed 's|^\./usr/|./|' | sort)
 [[ $packaged == "$expected" ]] || fail "package files differ: $(diff <(echo "$expected") <(echo "$packaged"))"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/pukalo/copyright | grep -q '^License: Expat$' ||
+    fail "the package's copyright file names no licence"
 echo "ok: package files and Depends"

@@ -3,7 +3,8 @@
 # the window manager sees it; every kaomoji of the catalogue reached with real clicks and arrow
 # keys and read back byte for byte by another process.
 source "$(dirname "$0")/lib.sh"
-# sha256 of the 175 kaomoji in drop-down order, each followed by a newline, as the catalogue
+need "${X_TOOLS[@]}" import
+# sha256 of the kaomoji in drop-down order, each followed by a newline, as the catalogue
 # lists them character for character.
 CATALOGUE_SHA256=ad8d7857372e77da290863d729568e72ca3f903ef401d4b2d815d957c0a87c2a
 
@@ -67,10 +68,9 @@ while IFS= read -r line; do
     wait_clipboard "$want" 30 || fail "$name $col: [$(clipboard)] where the catalogue has [$want]"
     copied+=("$(clipboard; echo x)")
 done < <("$CATALOGUE_DUMP")
-((${#copied[@]} == 175)) || fail "copied ${#copied[@]} kaomoji"
 sum=$(for c in "${copied[@]}"; do printf '%s\n' "${c%x}"; done | sha256sum | cut -d' ' -f1)
 [[ $sum == "$CATALOGUE_SHA256" ]] || fail "the copied kaomoji differ from the catalogue as designed"
-echo "ok: all 175 kaomoji copied exactly"
+echo "ok: all ${#copied[@]} kaomoji copied exactly"
 
 # Spacer entries, descriptions and the space below the rows change nothing.
 last=$(clipboard)

@@ -3,7 +3,7 @@
 # its user dictionary, offers each kaomoji when its everyday reading is converted, and does
 # not without it.
 source "$(dirname "$0")/lib.sh"
-command -v mozc_emacs_helper >/dev/null || fail "mozc_emacs_helper (package emacs-mozc-bin) is missing"
+need mozc_emacs_helper python3 setpriv
 # reading, then the kaomoji that converting it must offer; the first is the README's example.
 CASES=("にこにこ	（＾＾）" "わらう	(^◇^)" "なく	(TvT)" "おこる	(｀_´ﾒ)" "ごめん	m(-_-)m"
     "ばいばい	(ｰｰゞ/~~~ " "ねこ	(=^ ^=)")

@@ -5,6 +5,7 @@
 # manager's always-on-top state agree. When the input ends the
 # program it is started again. RANDOM_EVENTS and RANDOM_SEED make a longer soak run.
 source "$(dirname "$0")/lib.sh"
+need "${X_TOOLS[@]}"
 
 EVENTS=${RANDOM_EVENTS:-600}
 RANDOM=${RANDOM_SEED:-20261206}

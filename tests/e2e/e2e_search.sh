@@ -3,12 +3,13 @@
 # the clipboard, the history in a file of its own; and the catalogue on the command line,
 # without a display, for launchers and input methods.
 source "$(dirname "$0")/lib.sh"
-# sha256 of the 175 kaomoji in catalogue order, each followed by a newline, as designed.
+need "${X_TOOLS[@]}"
+# sha256 of the kaomoji in catalogue order, each followed by a newline, as designed.
 CATALOGUE_ORDER_SHA256=5eba57d27c05ce69e40bdbe5ac7615e9fcd78a50642047e3c0d35c45e1a2b686
 
 # --- The command line: no display needed, no window opened --------------------------------
 list=$(env -u DISPLAY "$PUKALO" --list)
-[[ $(wc -l <<<"$list") -eq 175 && $(awk -F'\t' 'NF != 4' <<<"$list" | wc -l) -eq 0 ]] ||
+[[ $(wc -l <<<"$list") -eq $("$CATALOGUE_DUMP" | wc -l) && $(awk -F'\t' 'NF != 4' <<<"$list" | wc -l) -eq 0 ]] ||
     fail "--list: $(wc -l <<<"$list") rows, some without four fields"
 [[ $(cut -f2 <<<"$list" | sha256sum | cut -d' ' -f1) == "$CATALOGUE_ORDER_SHA256" ]] ||
     fail "--list: the kaomoji differ from the catalogue as designed"

@@ -3,6 +3,7 @@
 # the modal windows taking the main window out of the band and putting it back, and the
 # settings dialog's OK.
 source "$(dirname "$0")/lib.sh"
+need "${X_TOOLS[@]}"
 
 start_display
 above() { [[ $(xprop -id "$MAIN" _NET_WM_STATE) == *_NET_WM_STATE_ABOVE* ]]; }
