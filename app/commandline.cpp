@@ -1,10 +1,11 @@
 #include "app/commandline.h"
 
+#include "app/dictionary.h"
+
 #include "catalogue/search.h"
 #include "platform/programinfo.h"
 #include "platform/stderrline.h"
 
-#include <QSet>
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
@@ -31,14 +32,6 @@ void print(const QStringList &fields)
 {
     const QByteArray line = fields.join(u'\t').toUtf8() + '\n';
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-}
-
-// A reading Mozc takes: hiragana and the long vowel mark, nothing else.
-bool isMozcReading(const QString &word)
-{
-    return !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) {
-        return (c.unicode() >= 0x3041 && c.unicode() <= 0x3096) || c == u'ー';
-    });
 }
 
 // A launcher or a script must not take a list cut short (a full disk, a closed output) for the
@@ -80,17 +73,8 @@ std::optional<int> RunCommandLine(int argc, char **argv)
         return finish(0);
     }
     if (argc == 2 && option == "--dictionary") {
-        QSet<QString> written;
-        for (const CatalogueEntry &e : AllEntries()) {
-            const QString kaomoji = QStringView(e.row->kaomoji).toString();
-            for (const QString &reading : Keywords(e)) {
-                if (isMozcReading(reading) && !written.contains(reading + u'\t' + kaomoji)) {
-                    written.insert(reading + u'\t' + kaomoji);
-                    print({reading, kaomoji, QStringLiteral("顔文字"),
-                           QStringView(e.row->description).toString()});
-                }
-            }
-        }
+        for (const DictionaryLine &line : InputMethodDictionary())
+            print({line.reading, line.kaomoji, line.partOfSpeech, line.comment});
         return finish(0);
     }
     if (argc == 2 && (option == "--help" || option == "-h")) {

@@ -45,7 +45,8 @@ int main(int argc, char **argv)
     open->trigger();
     auto *field = form->findChild<SearchField *>(QStringLiteral("Field"));
     auto *results = form->findChild<QTreeWidget *>(QStringLiteral("Results"));
-    for (const char *query : {"に", "にこ", "えがお", "niko", "ぱんだ"}) {
+    for (const char *query : {"に", "にこ", "えがお", "niko", "ぱんだ", "泣いてる",
+                              "ありがとうございます", "さよなら 涙"}) {
         std::vector<double> times;
         for (int round = 0; round < 205; ++round) {
             field->clear();

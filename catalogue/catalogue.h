@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/situations.h"
+
 #include <QString>
 #include <array>
 #include <span>
@@ -9,12 +11,17 @@
 namespace pukalo {
 
 // One kaomoji and the short Japanese description shown beside it. Both texts are kept exactly
-// as they are copied: full-width and half-width forms distinct, outer blanks included.
+// as they are copied: full-width and half-width forms distinct, outer blanks included. Beside
+// them, what finds it: the reading of its description, its own words, and the situations it
+// fits (best first) or may also do for.
 struct KaomojiRow
 {
     std::u16string_view kaomoji;
     std::u16string_view description;
-    std::u16string_view reading; // the description in hiragana, for finding it by typing
+    std::u16string_view reading; // the description in hiragana
+    std::u16string_view words;   // blank-separated: what it shows or says, in kana, kanji, English
+    Situations fits = 0;
+    Situations alsoFits = 0;
 };
 
 struct KaomojiCategory
@@ -24,6 +31,7 @@ struct KaomojiCategory
     int catalogueNumber;               // 1..16, place in CategoryTable
     std::span<const KaomojiRow> left;  // shown in List1 / List2
     std::span<const KaomojiRow> right; // shown in List3 / List4
+    std::u16string_view words;         // the reading of its name and what all its rows are
 };
 
 // The sixteen categories in catalogue order. Static and read-only for the whole run.

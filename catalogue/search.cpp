@@ -1,26 +1,56 @@
 #include "catalogue/search.h"
 
-#include "catalogue/keywords.h"
+#include "catalogue/inflection.h"
 #include "catalogue/romaji.h"
 
+#include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace pukalo {
 
 namespace {
+// How much a word says of a row, by where the row has it from.
+constexpr int kOwn = 100;     // its own words, its description, the kaomoji itself
+constexpr int kFits = 90;     // a situation it fits
+constexpr int kCategory = 75; // its category's name and words
+constexpr int kAlsoFits = 70; // a situation it may also do for
+// What a match is worth less than the word's weight, by how it matches.
+constexpr int kLoosely = 4;    // with long vowels or a small っ left out
+constexpr int kInflected = 8;  // in its dictionary form
+constexpr int kBeginning = 40; // the beginning of a word, below every whole word
+constexpr int kInside = 40;    // a word inside a longer query word, less the part it covers
+constexpr int kContains = 45;  // the kaomoji or the description contains the query
+
+// Words that say nothing of which kaomoji: they never count, unless the query is nothing else.
+const QSet<QString> &fillers()
+{
+    static const QSet<QString> words = [] {
+        QSet<QString> set;
+        for (const QString &w :
+             QStringLiteral("ください ください。 ほしい 欲しい ございます ござる です ます でした "
+                            "だ よ ね の を が は に と も "
+                            "かおもじ 顔文字 かお 顔 まーく えもじ 絵文字 すたんぷ とても すごく "
+                            "めっちゃ ちょー "
+                            "face faces emoji emoticon emoticons kaomoji smiley the a an of to for "
+                            "i im so very my")
+                 .split(u' ', Qt::SkipEmptyParts))
+            set.insert(FoldForSearch(w));
+        return set;
+    }();
+    return words;
+}
+
 // The vowel a hiragana ends in, for long vowels written as a second vowel (ほう, ぴい).
 QChar vowelOf(QChar kana)
 {
-    static const std::pair<QChar, QStringView> rows[] = {
-        {u'a', u"あかさたなはまやらわがざだばぱぁゃゎ"}, {u'i', u"いきしちにひみりぎじぢびぴぃ"},
-        {u'u', u"うくすつぬふむゆるぐずづぶぷぅゅゔ"},   {u'e', u"えけせてねへめれげぜでべぺぇ"},
-        {u'o', u"おこそとのほもよろをごぞどぼぽぉょ"},
-    };
-    for (const auto &[vowel, kanas] : rows) {
-        if (kanas.contains(kana))
-            return vowel;
-    }
-    return QChar();
+    // From ぁ (U+3041) to ゖ (U+3096), the vowel of each; '.' for none (っ, ん, ...).
+    static constexpr char16_t kVowels[] =
+        u"aaiiuueeooaaiiuueeooaaiiuueeooaaii.uueeooaiueoaaaiiiuuueeeoooaiueoaauuooaiueoaa..o.u..";
+    const int offset = kana.unicode() - 0x3041;
+    if (offset < 0 || offset >= int(std::size(kVowels)) - 1 || kVowels[offset] == u'.')
+        return QChar();
+    return QChar(kVowels[offset]);
 }
 
 // A long vowel written out: the same vowel again, or い after e and う after o (せい, ほう).
@@ -34,82 +64,266 @@ bool lengthens(QChar previous, QChar kana)
             (kana == u'え' && before == u'e') || (kana == u'お' && before == u'o'));
 }
 
-struct Word
+bool isLatin(QStringView word)
+{
+    return !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || c == u'-' || c == u'\'';
+    });
+}
+
+bool isHiragana(QChar c)
+{
+    return (c.unicode() >= 0x3041 && c.unicode() <= 0x3096) || c == u'ー';
+}
+
+// Punctuation around a word (まじ？, 「草」) is no part of it; a word of nothing else is kept.
+QString trimmed(const QString &word)
+{
+    static const QStringView marks = u"!?.,、。・…「」『』()[]\"'~";
+    qsizetype from = 0, to = word.size();
+    while (from < to && marks.contains(word[from]))
+        ++from;
+    while (to > from && marks.contains(word[to - 1]))
+        --to;
+    return from == to ? word : word.mid(from, to - from);
+}
+
+// Where a word comes from: one row's own words, a situation's, or a category's; each of the
+// latter stands once and counts for all its rows.
+struct Source
+{
+    enum Kind
+    {
+        Row,
+        RowText, // the kaomoji, its description and the description's reading
+        Situation,
+        Category,
+    } kind;
+    int target; // a row, situation or category by its number
+};
+
+struct Key
 {
     QString strict, loose;
 };
 
-Word makeWord(const QString &text)
+// Everything the rows are found by, folded once, at the first search: rows in the drop-down's
+// order of categories, then their own, which is the order of results that rank alike.
+struct Index
 {
-    const QString folded = FoldForSearch(text);
-    return {folded, LooseForm(folded)};
-}
+    std::vector<CatalogueEntry> rows;
+    std::vector<QString> kaomoji, description, category;
+    // Per situation the rows that fit it (weight kFits) or may also do (kAlsoFits); per
+    // category its rows.
+    std::vector<std::vector<std::pair<int, int>>> situationRows;
+    std::vector<std::vector<int>> categoryRows;
+    QHash<QString, std::vector<Source>> strict, loose;
+    std::vector<QString> strictKeys, looseKeys; // for the words a query begins
 
-// Everything a row is found by, folded once; in the drop-down's order of categories, then the
-// rows, which is the order of results that rank alike.
-struct Haystack
-{
-    CatalogueEntry entry;
-    QString kaomoji, description, category;
-    std::vector<Word> words;
+    // Calls `with(row, weight)` for every row a source stands for.
+    template <typename With>
+    void rowsOf(const Source &source, With with) const
+    {
+        switch (source.kind) {
+        case Source::Row:
+        case Source::RowText:
+            return with(source.target, kOwn);
+        case Source::Situation:
+            for (const auto &[row, weight] : situationRows[size_t(source.target)])
+                with(row, weight);
+            return;
+        case Source::Category:
+            for (int row : categoryRows[size_t(source.target)])
+                with(row, kCategory);
+            return;
+        }
+    }
 };
 
-const std::vector<Haystack> &haystacks()
+std::vector<Key> keys(QStringView words)
 {
-    static const std::vector<Haystack> all = [] {
-        std::vector<Haystack> result;
+    std::vector<Key> result;
+    for (const QString &w : words.toString().split(u' ', Qt::SkipEmptyParts)) {
+        const QString folded = FoldForSearch(w);
+        result.push_back({folded, LooseForm(folded)});
+    }
+    return result;
+}
+
+void add(Index &index, const std::vector<Key> &keys, Source source)
+{
+    for (const Key &key : keys) {
+        for (auto [map, text] :
+             {std::pair{&index.strict, &key.strict}, std::pair{&index.loose, &key.loose}}) {
+            std::vector<Source> &sources = (*map)[*text];
+            if (!text->isEmpty() && (sources.empty() || sources.back().kind != source.kind ||
+                                     sources.back().target != source.target))
+                sources.push_back(source);
+        }
+    }
+}
+
+const Index &index()
+{
+    static const Index built = [] {
+        Index index;
         const std::vector<CatalogueEntry> entries = AllEntries();
         for (const KaomojiCategory *category : CategoriesInDisplayOrder()) {
             for (const CatalogueEntry &e : entries) {
-                if (e.category != category)
-                    continue;
-                Haystack h{e,
-                           FoldForSearch(QStringView(e.row->kaomoji).toString()),
-                           LooseForm(FoldForSearch(QStringView(e.row->description).toString())),
-                           LooseForm(FoldForSearch(QStringView(category->name).toString())),
-                           {}};
-                for (const QString &keyword : Keywords(e))
-                    h.words.push_back(makeWord(keyword));
-                result.push_back(std::move(h));
+                if (e.category == category)
+                    index.rows.push_back(e);
             }
         }
-        return result;
+        const std::span<const SituationWords> situations = SituationTable();
+        index.situationRows.resize(situations.size());
+        index.categoryRows.resize(CategoryTable.size());
+        for (int i = 0; i < int(index.rows.size()); ++i) {
+            const KaomojiRow &r = *index.rows[size_t(i)].row;
+            const KaomojiCategory &c = *index.rows[size_t(i)].category;
+            index.kaomoji.push_back(FoldForSearch(QStringView(r.kaomoji).toString()));
+            index.description.push_back(FoldForSearch(QStringView(r.description).toString()));
+            index.category.push_back(LooseForm(FoldForSearch(QStringView(c.name).toString())));
+            add(index, keys(r.words), {Source::Row, i});
+            std::vector<Key> texts;
+            for (const QString &text : {index.kaomoji.back().trimmed(), index.description.back(),
+                                        FoldForSearch(QStringView(r.reading).toString())})
+                texts.push_back({text, LooseForm(text)});
+            add(index, texts, {Source::RowText, i});
+            index.categoryRows[size_t(&c - CategoryTable.data())].push_back(i);
+            for (size_t s = 0; s < situations.size(); ++s) {
+                if (r.fits & situations[s].situation)
+                    index.situationRows[s].emplace_back(i, kFits);
+                else if (r.alsoFits & situations[s].situation)
+                    index.situationRows[s].emplace_back(i, kAlsoFits);
+            }
+        }
+        for (size_t s = 0; s < situations.size(); ++s)
+            add(index, keys(situations[s].words), {Source::Situation, int(s)});
+        for (const KaomojiCategory &c : CategoryTable) {
+            std::vector<Key> words = keys(c.words);
+            words.push_back(keys(c.name).front());
+            add(index, words, {Source::Category, int(&c - CategoryTable.data())});
+        }
+        for (auto k = index.strict.keyBegin(); k != index.strict.keyEnd(); ++k)
+            index.strictKeys.push_back(*k);
+        for (auto k = index.loose.keyBegin(); k != index.loose.keyEnd(); ++k)
+            index.looseKeys.push_back(*k);
+        return index;
     }();
-    return all;
+    return built;
 }
 
-enum Rank
+// One way to read a word of the query.
+struct Form
 {
-    Equals,
-    EqualsLoosely,
-    Begins,
-    Elsewhere, // in the kaomoji, the description or the category name
-    InsideAWord,
-    NoMatch,
+    QString strict, loose;
+    bool inflected = false; // a guessed dictionary form: whole words only
+    bool wholeOnly = false;
 };
 
-Rank rank(const Haystack &h, const Word &query)
+Form makeForm(const QString &folded, bool inflected = false)
 {
-    Rank best = NoMatch;
-    for (const Word &w : h.words) {
-        const Rank r = w.strict == query.strict          ? Equals
-                       : w.loose == query.loose          ? EqualsLoosely
-                       : w.loose.startsWith(query.loose) ? Begins
-                       : w.loose.contains(query.loose)   ? InsideAWord
-                                                         : NoMatch;
-        best = std::min(best, r);
-    }
-    if (best > Elsewhere &&
-        (h.kaomoji.contains(query.strict) || h.description.contains(query.loose) ||
-         h.category.contains(query.loose)))
-        best = Elsewhere;
-    return best;
+    Form form{folded, LooseForm(folded), inflected, inflected};
+    // Nothing left to compare loosely (ー, っ alone): only what is written counts.
+    if (form.loose.isEmpty())
+        form.loose = form.strict;
+    return form;
 }
 
-bool isLatin(const QString &word)
+// The readings of one query word: as typed, as the romaji it may be, with romaji still being
+// typed after kana, and in the dictionary forms it may come from.
+std::vector<Form> readings(const QString &word)
 {
-    return std::all_of(word.begin(), word.end(),
-                       [](QChar c) { return (c >= u'a' && c <= u'z') || c == u'-' || c == u'\''; });
+    std::vector<Form> forms{makeForm(word)};
+    QStringList kana;
+    if (isLatin(word)) {
+        if (const std::optional<QString> spelt = RomajiToHiragana(word))
+            kana << *spelt;
+    } else {
+        // An input method shows the letters of a kana not finished yet (ごめｎ): the kana before
+        // them, and what they become if they already make one (ごめん).
+        qsizetype letters = 0;
+        while (letters < word.size() && letters < 3 && word[word.size() - 1 - letters] >= u'a' &&
+               word[word.size() - 1 - letters] <= u'z')
+            ++letters;
+        if (letters > 0 && letters < word.size() && isHiragana(word[word.size() - 1 - letters])) {
+            const QString before = word.chopped(letters);
+            forms.push_back(makeForm(before));
+            if (const std::optional<QString> spelt = RomajiToHiragana(word.right(letters)))
+                kana << before + *spelt;
+        }
+    }
+    for (const QString &k : std::as_const(kana))
+        forms.push_back(makeForm(k));
+    QStringList bases = DictionaryForms(word);
+    for (const QString &k : std::as_const(kana))
+        bases += DictionaryForms(k);
+    for (const QString &b : std::as_const(bases))
+        forms.push_back(makeForm(b, true));
+    return forms;
+}
+
+// The best each row scores for one query word.
+std::vector<int> scoreWord(const Index &index, const std::vector<Form> &forms)
+{
+    std::vector<int> best(index.rows.size(), 0);
+    auto credit = [&](const std::vector<Source> *sources, int less) {
+        if (!sources)
+            return;
+        for (const Source &source : *sources)
+            index.rowsOf(source, [&](int row, int weight) {
+                best[size_t(row)] = std::max(best[size_t(row)], weight - less);
+            });
+    };
+    auto lookup = [](const QHash<QString, std::vector<Source>> &map, const QString &key) {
+        const auto found = map.constFind(key);
+        return found == map.constEnd() ? nullptr : &*found;
+    };
+    bool anyWhole = false;
+    for (const Form &f : forms) {
+        const int less = f.inflected ? kInflected : 0;
+        credit(lookup(index.strict, f.strict), less);
+        credit(lookup(index.loose, f.loose), less + kLoosely);
+        if (f.wholeOnly)
+            continue;
+        // The words it begins: as written, or loosely where the query itself has nothing to
+        // leave out (にこ begins にっこり; がーん does not begin がんばる).
+        const bool looseToo = f.loose == f.strict;
+        for (const auto &[keys, map] : {std::pair{&index.strictKeys, &index.strict},
+                                        std::pair{&index.looseKeys, &index.loose}}) {
+            if (map == &index.loose && !looseToo)
+                continue;
+            const QString &key = map == &index.loose ? f.loose : f.strict;
+            // A few thousand words, looked through: quicker than keeping them sorted.
+            for (const QString &k : *keys) {
+                if (k.size() > key.size() && k.startsWith(key))
+                    credit(lookup(*map, k), kBeginning);
+            }
+        }
+    }
+    anyWhole = std::any_of(best.begin(), best.end(), [](int s) { return s > 0; });
+    const QString &typed = forms.front().strict;
+    // A word that finds nothing by itself may hold one (ありがとうございます, てへぺろ): the
+    // longest words of two characters or more inside it count, less the part they leave over.
+    if (!anyWhole) {
+        for (const Form &f : forms) {
+            if (f.inflected)
+                continue;
+            for (auto p = index.strict.constBegin(); p != index.strict.constEnd(); ++p) {
+                if (p.key().size() >= 2 && p.key().size() < f.strict.size() &&
+                    f.strict.contains(p.key()))
+                    credit(&p.value(), kInside - int(10 * p.key().size() / f.strict.size()));
+            }
+        }
+    }
+    if (typed.size() >= 2) {
+        for (size_t i = 0; i < index.rows.size(); ++i) {
+            if (index.kaomoji[i].contains(typed) || index.description[i].contains(typed) ||
+                index.category[i].contains(LooseForm(typed)))
+                best[i] = std::max(best[i], kOwn - kContains);
+        }
+    }
+    return best;
 }
 } // namespace
 
@@ -139,25 +353,17 @@ std::optional<CatalogueEntry> FindKaomoji(QStringView kaomoji, QStringView categ
     return first;
 }
 
-QStringList Keywords(const CatalogueEntry &entry)
-{
-    QStringList words{QStringView(entry.row->reading).toString()};
-    for (const CategoryKeywords &c : KeywordTable()) {
-        if (c.category != entry.category->name)
-            continue;
-        words += QStringView(c.words).toString().split(u' ', Qt::SkipEmptyParts);
-        for (const RowKeywords &r : c.rows) {
-            if (r.kaomoji == entry.row->kaomoji)
-                words += QStringView(r.words).toString().split(u' ', Qt::SkipEmptyParts);
-        }
-    }
-    words.removeDuplicates();
-    return words;
-}
-
 QString FoldForSearch(const QString &text)
 {
-    QString folded = text.normalized(QString::NormalizationForm_KC).toCaseFolded();
+    // Plain Latin letters, kana and kanji are what NFKC leaves as they are: most of the words,
+    // spared the normalization.
+    const bool normal = std::all_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x80 || (u >= 0x3041 && u <= 0x3096) || (u >= 0x30A1 && u <= 0x30FA) ||
+               u == 0x30FC || (u >= 0x4E00 && u <= 0x9FFF);
+    });
+    QString folded =
+        (normal ? text : text.normalized(QString::NormalizationForm_KC)).toCaseFolded();
     for (QChar &c : folded) {
         // Katakana ァ..ヶ sit 0x60 above their hiragana.
         if (c.unicode() >= 0x30A1 && c.unicode() <= 0x30F6)
@@ -185,38 +391,95 @@ QString LooseForm(const QString &folded)
 
 std::vector<CatalogueEntry> Search(const QString &query)
 {
-    // Each word of the query with what it may also be: the hiragana its Latin letters spell.
-    std::vector<std::vector<Word>> words;
-    for (const QString &text : FoldForSearch(query).split(u' ', Qt::SkipEmptyParts)) {
-        std::vector<Word> forms{makeWord(text)};
-        if (isLatin(text)) {
-            if (const std::optional<QString> kana = RomajiToHiragana(text))
-                forms.push_back(makeWord(*kana));
-        }
-        if (forms.front().loose.isEmpty())
-            forms.front().loose = forms.front().strict; // a query of only ー still means ー
-        words.push_back(std::move(forms));
-    }
-    if (words.empty())
+    const Index &idx = index();
+    QStringList words;
+    for (const QString &w : FoldForSearch(query).split(u' ', Qt::SkipEmptyParts))
+        words << trimmed(w);
+    QStringList meaningful = words;
+    meaningful.removeIf([](const QString &w) { return fillers().contains(w); });
+    if (!meaningful.isEmpty())
+        words = meaningful;
+    if (words.isEmpty())
         return {};
-    std::vector<std::pair<int, const Haystack *>> found;
-    for (const Haystack &h : haystacks()) {
-        int worst = Equals;
-        for (const std::vector<Word> &forms : words) {
-            Rank best = NoMatch;
-            for (const Word &form : forms)
-                best = std::min(best, rank(h, form));
-            worst = std::max(worst, int(best));
+    // Per row: how many words it matches, and how well in all.
+    std::vector<int> matched(idx.rows.size(), 0), total(idx.rows.size(), 0);
+    for (const QString &w : std::as_const(words)) {
+        const std::vector<int> best = scoreWord(idx, readings(w));
+        for (size_t i = 0; i < best.size(); ++i) {
+            matched[i] += best[i] > 0;
+            total[i] += best[i];
         }
-        if (worst != NoMatch)
-            found.emplace_back(worst, &h);
     }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    // Words written apart that make one (good night, ありがとう ございます).
+    if (words.size() > 1) {
+        const std::vector<int> joined = scoreWord(idx, readings(words.join(QString())));
+        for (size_t i = 0; i < joined.size(); ++i) {
+            if (joined[i] > 0 && joined[i] * int(words.size()) > total[i]) {
+                matched[i] = int(words.size());
+                total[i] = joined[i] * int(words.size());
+            }
+        }
+    }
+    std::vector<size_t> order;
+    for (size_t i = 0; i < idx.rows.size(); ++i) {
+        if (matched[i] > 0)
+            order.push_back(i);
+    }
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return std::pair(matched[a], total[a]) > std::pair(matched[b], total[b]);
+    });
     std::vector<CatalogueEntry> result;
-    for (const auto &[r, h] : found)
-        result.push_back(h->entry);
+    for (size_t i : order)
+        result.push_back(idx.rows[i]);
     return result;
+}
+
+std::vector<Reading> InputMethodReadings()
+{
+    // Enough to offer a choice among the candidates, few enough to leave the word's own
+    // spellings near the top.
+    constexpr size_t kPerReading = 3;
+    const Index &idx = index();
+    std::vector<Reading> readings;
+    // Words people say, not a description's reading: a reading such as 「あせたらり」 is a phrase
+    // to Mozc, and a phrase from a user dictionary wins over the words it is made of.
+    auto spoken = [&](const QString &key) {
+        const std::vector<Source> sources = idx.strict.value(key);
+        return std::any_of(sources.begin(), sources.end(),
+                           [](const Source &s) { return s.kind != Source::RowText; });
+    };
+    std::vector<QString> keys;
+    for (const QString &key : idx.strictKeys) {
+        if (key.size() >= 2 && std::all_of(key.begin(), key.end(), isHiragana) && spoken(key))
+            keys.push_back(key);
+    }
+    std::sort(keys.begin(), keys.end());
+    for (size_t k = 0; k < keys.size(); ++k) {
+        const QString &key = keys[k];
+        // Best first: a row's own words before its situations' and its category's.
+        std::vector<std::pair<int, int>> found; // weight, row
+        for (const Source &source : idx.strict.value(key)) {
+            if (source.kind != Source::RowText)
+                idx.rowsOf(source, [&](int row, int weight) { found.emplace_back(weight, row); });
+        }
+        std::sort(found.begin(), found.end(), [](auto a, auto b) {
+            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        });
+        if (found.empty())
+            continue;
+        Reading r{key, {}};
+        for (const auto &[weight, row] : found) {
+            const CatalogueEntry &e = idx.rows[size_t(row)];
+            // A kaomoji in two categories is offered once.
+            if (r.entries.size() < kPerReading &&
+                std::none_of(r.entries.begin(), r.entries.end(), [&](const CatalogueEntry &o) {
+                    return o.row->kaomoji == e.row->kaomoji;
+                }))
+                r.entries.push_back(e);
+        }
+        readings.push_back(std::move(r));
+    }
+    return readings;
 }
 
 } // namespace pukalo

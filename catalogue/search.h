@@ -23,18 +23,18 @@ std::vector<CatalogueEntry> AllEntries();
 // first row in any category, if any.
 std::optional<CatalogueEntry> FindKaomoji(QStringView kaomoji, QStringView category = {});
 
-// The words that find a row: the reading of its description, its own keywords and its
-// category's, as written (hiragana, kanji, English).
-QStringList Keywords(const CatalogueEntry &entry);
-
-// The rows that a query finds, best first. Each blank-separated word of the query must match
-// the kaomoji, the description, the category name or one of the row's words. Hiragana and
-// katakana, full-width and half-width forms and letter case are the same; long vowel marks
-// and a small っ may be left out or written as a vowel; a word in Latin letters also matches
-// as the hiragana it spells in romaji. A query that equals a word comes first, then one that
-// begins a word, then one found in the kaomoji, the description or the category name, and
-// one found inside a word last; within each, in the drop-down's order of categories and each
-// category's order of rows. An empty query finds nothing.
+// The rows that a query finds, best first. A row is found by its kaomoji, its description and
+// its reading, its own words, the words of the situations it fits and of its category. Hiragana
+// and katakana, full-width and half-width forms and letter case are the same; long vowel marks
+// and a small っ may be left out or written as a vowel where they make a whole word; Latin
+// letters are also read as romaji; a verb or adjective in another form finds its dictionary
+// form (泣いてる, うれしかった, surprised); romaji still being typed after kana (ごめｎ) finds
+// what the kana before it finds. Each blank-separated word counts on its own and filler
+// (ください, です, face ...) not at all: rows that match more of the words come first, then
+// those that match better: a row's own words before its situations' and its category's, a whole
+// word before the beginning of one, a word found inside a longer query word after both, the
+// kaomoji or the description containing the query last; then in the drop-down's order. A query
+// that matches nothing finds nothing.
 std::vector<CatalogueEntry> Search(const QString &query);
 
 // A text folded for matching: half-width forms widened or narrowed as NFKC does, katakana as
@@ -44,5 +44,14 @@ QString FoldForSearch(const QString &text);
 // A folded text with long vowels, small っ and the wave dashes left out, so that ばんざい
 // finds ばんざーい and やっほう finds やっほー.
 QString LooseForm(const QString &folded);
+
+// For an input method's user dictionary: every reading in hiragana (two kana or more) that finds
+// a kaomoji as a whole word, with the few kaomoji it finds best, in that order.
+struct Reading
+{
+    QString reading;
+    std::vector<CatalogueEntry> entries;
+};
+std::vector<Reading> InputMethodReadings();
 
 } // namespace pukalo

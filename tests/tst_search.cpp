@@ -1,6 +1,5 @@
 // Finding a kaomoji by typing.
 
-#include "catalogue/keywords.h"
 #include "catalogue/search.h"
 #include <QTest>
 
@@ -89,21 +88,6 @@ private slots:
             QVERIFY2(found.mid(0, within).contains(kaomoji), qPrintable(found.mid(0, 5).join(' ')));
     }
 
-    // Every row has words of its own, and every row of words names a kaomoji of its category.
-    void keywordsCoverTheCatalogue()
-    {
-        for (const CategoryKeywords &c : KeywordTable()) {
-            const auto category =
-                std::find_if(CategoryTable.begin(), CategoryTable.end(),
-                             [&](const KaomojiCategory &k) { return k.name == c.category; });
-            QVERIFY(category != CategoryTable.end());
-            QCOMPARE(c.rows.size(), category->left.size() + category->right.size());
-            for (const RowKeywords &r : c.rows)
-                QVERIFY2(FindKaomoji(r.kaomoji, c.category)->category == &*category,
-                         qPrintable(QStringView(r.kaomoji).toString()));
-        }
-        QCOMPARE(KeywordTable().size(), CategoryTable.size());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSearch)
