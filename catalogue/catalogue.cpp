@@ -416,7 +416,7 @@ constexpr KaomojiRow k14Right[] = {
 // 泣き顔２
 constexpr KaomojiRow k15Left[] = {
     {u"(>_<)", u"だめだ～", u"だめだー",
-     u"だめ だめだ むり 無理 くやしい 悔しい つらい 辛い", Despair | Frustration, Refusal | Crying},
+     u"だめ だめだ むり 無理 くやしい 悔しい つらい 辛い", Despair | Frustration | Refusal, Crying},
     {u"(v_v)", u"しょんぼり", u"しょんぼり",
      u"しょんぼり しゅん おちこむ 落ち込む がっかり", Sadness, Gloom},
     {u"(→｡←)", u"涙をこらえる", u"なみだをこらえる",

@@ -15,8 +15,8 @@ import os
 import subprocess
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import mozc  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tests/tools"))
+import mozc_convert as mozc  # noqa: E402
 
 
 def catalogue(pukalo):

@@ -14,12 +14,13 @@ list=$(env -u DISPLAY "$PUKALO" --list)
 [[ $(cut -f2 <<<"$list" | sha256sum | cut -d' ' -f1) == "$CATALOGUE_ORDER_SHA256" ]] ||
     fail "--list: the kaomoji differ from the catalogue as designed"
 dictionary=$(env -u DISPLAY "$PUKALO" --dictionary)
-# Every row under its description's reading, each pair once, readings in hiragana only.
+# Each pair of reading and kaomoji once, readings in hiragana only, a kaomoji with its own
+# description, in one of the two parts of speech that leave Mozc's first conversion first.
 [[ -z $(cut -f1,2 <<<"$dictionary" | sort | uniq -d) &&
-    -z $(awk -F'\t' '{print $4 "\t" $2}' <<<"$list" | grep -vxFf <(cut -f1,2 <<<"$dictionary")) &&
-    $(cut -f3 <<<"$dictionary" | sort -u) == 顔文字 &&
+    -z $(awk -F'\t' '{print $2 "\t" $4}' <<<"$dictionary" | grep -vxFf <(cut -f2,3 <<<"$list")) &&
+    $(cut -f3 <<<"$dictionary" | sort -u | tr '\n' ' ') == "接頭語 顔文字 " &&
     -z $(cut -f1 <<<"$dictionary" | grep -vP '^[\p{Hiragana}ー]+$') ]] ||
-    fail "--dictionary is not reading, kaomoji, 顔文字, description for every reading, once"
+    fail "--dictionary is not reading, kaomoji, part of speech, description, each pair once"
 [[ $(env -u DISPLAY "$PUKALO" --search ピース | head -n1) == $'笑顔１\t(^_^)v\tピース！\tぴーす' ]] ||
     fail "--search ピース: $("$PUKALO" --search ピース)"
 status=0

@@ -1,6 +1,10 @@
 """Converts inputs through the real Mozc engine (mozc_emacs_helper, package emacs-mozc-bin) with a
 user dictionary of given entries, on a scratch home, as the user nobody when run as root (Mozc
-does not run as root)."""
+does not run as root).
+
+As a program: mozc_convert.py DICTIONARY|- < inputs, where DICTIONARY holds `pukalo
+--dictionary`'s lines; prints for each input a line: the input, its first conversion, then
+every candidate of its first segment, separated by tabs."""
 import os
 import pwd
 import re
@@ -98,3 +102,12 @@ def convert(entries, inputs):
             pass
     shutil.rmtree(home, ignore_errors=True)
     return results
+
+
+if __name__ == "__main__":
+    import sys
+    given = [] if sys.argv[1] == "-" else [
+        line.split("\t")[:3] for line in open(sys.argv[1], encoding="utf-8").read().splitlines()]
+    texts = [line.strip() for line in sys.stdin if line.strip()]
+    for text, (first, candidates) in zip(texts, convert(given, texts)):
+        print("\t".join([text, first] + candidates))
