@@ -1,9 +1,9 @@
-#include "app/application.h"
 #include "app/commandline.h"
+#include "platform/guimodule.h"
 
 int main(int argc, char **argv)
 {
     if (const std::optional<int> status = pukalo::RunCommandLine(argc, argv))
         return *status;
-    return pukalo::RunApplication(argc, argv);
+    return pukalo::RunWindows(argc, argv);
 }

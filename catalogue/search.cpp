@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <deque>
 
 namespace pukalo {
 
@@ -102,9 +103,11 @@ struct Source
     int target; // a row, situation or category by its number
 };
 
+// A word of the tables as folded (strict) and with what may be left out left out (loose): views
+// of the tables' own text where folding leaves a word as it is, as most are.
 struct Key
 {
-    QString strict, loose;
+    QStringView strict, loose;
 };
 
 // Everything the rows are found by, folded once, at the first search: rows in the drop-down's
@@ -117,8 +120,9 @@ struct Index
     // category its rows.
     std::vector<std::vector<std::pair<int, int>>> situationRows;
     std::vector<std::vector<int>> categoryRows;
-    QHash<QString, std::vector<Source>> strict, loose;
-    std::vector<QString> strictKeys, looseKeys; // for the words a query begins
+    QHash<QStringView, std::vector<Source>> strict, loose;
+    std::vector<QStringView> strictKeys, looseKeys; // for the words a query begins
+    std::deque<QString> folded;                     // what the keys view where folding changed it
 
     // Calls `with(row, weight)` for every row a source stands for.
     template <typename With>
@@ -140,13 +144,38 @@ struct Index
     }
 };
 
-std::vector<Key> keys(QStringView words)
+// Text that folding leaves as it is: hiragana, kanji, and Latin letters, digits and marks in
+// lower case.
+bool isFolded(QStringView word)
+{
+    return std::all_of(word.begin(), word.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x80 && !(u >= u'A' && u <= u'Z')) || (u >= 0x3041 && u <= 0x3096) ||
+               u == 0x30FC || (u >= 0x4E00 && u <= 0x9FFF);
+    });
+}
+
+Key key(Index &index, QStringView word)
+{
+    QStringView strict = word;
+    if (!isFolded(word))
+        strict = index.folded.emplace_back(FoldForSearch(word.toString()));
+    // Most words have nothing to leave out: no copy made for them.
+    bool leavesOut = false;
+    for (qsizetype i = 0; i < strict.size() && !leavesOut; ++i) {
+        const QChar c = strict[i];
+        leavesOut = c == u'ー' || c == u'~' || c == u'っ' || (i > 0 && lengthens(strict[i - 1], c));
+    }
+    if (!leavesOut)
+        return {strict, strict};
+    return {strict, index.folded.emplace_back(LooseForm(strict.toString()))};
+}
+
+std::vector<Key> keys(Index &index, QStringView words)
 {
     std::vector<Key> result;
-    for (const QString &w : words.toString().split(u' ', Qt::SkipEmptyParts)) {
-        const QString folded = FoldForSearch(w);
-        result.push_back({folded, LooseForm(folded)});
-    }
+    for (QStringView w : words.tokenize(u' ', Qt::SkipEmptyParts))
+        result.push_back(key(index, w));
     return result;
 }
 
@@ -165,8 +194,10 @@ void add(Index &index, const std::vector<Key> &keys, Source source)
 
 const Index &index()
 {
-    static const Index built = [] {
-        Index index;
+    // Built at the first search and kept to the end; never torn down, for nothing reads it then.
+    static const Index &built = *[] {
+        auto *made = new Index;
+        Index &index = *made;
         const std::vector<CatalogueEntry> entries = AllEntries();
         for (const KaomojiCategory *category : CategoriesInDisplayOrder()) {
             for (const CatalogueEntry &e : entries) {
@@ -177,18 +208,20 @@ const Index &index()
         const std::span<const SituationWords> situations = SituationTable();
         index.situationRows.resize(situations.size());
         index.categoryRows.resize(CategoryTable.size());
+        // The keys view these strings: they must never move.
+        for (auto *texts : {&index.kaomoji, &index.description, &index.category})
+            texts->reserve(index.rows.size());
         for (int i = 0; i < int(index.rows.size()); ++i) {
             const KaomojiRow &r = *index.rows[size_t(i)].row;
             const KaomojiCategory &c = *index.rows[size_t(i)].category;
             index.kaomoji.push_back(FoldForSearch(QStringView(r.kaomoji).toString()));
             index.description.push_back(FoldForSearch(QStringView(r.description).toString()));
             index.category.push_back(LooseForm(FoldForSearch(QStringView(c.name).toString())));
-            add(index, keys(r.words), {Source::Row, i});
-            std::vector<Key> texts;
-            for (const QString &text : {index.kaomoji.back().trimmed(), index.description.back(),
-                                        FoldForSearch(QStringView(r.reading).toString())})
-                texts.push_back({text, LooseForm(text)});
-            add(index, texts, {Source::RowText, i});
+            add(index, keys(index, r.words), {Source::Row, i});
+            const QStringView kaomoji = QStringView(index.kaomoji.back()).trimmed();
+            add(index,
+                {key(index, kaomoji), key(index, index.description.back()), key(index, r.reading)},
+                {Source::RowText, i});
             index.categoryRows[size_t(&c - CategoryTable.data())].push_back(i);
             for (size_t s = 0; s < situations.size(); ++s) {
                 if (r.fits & situations[s].situation)
@@ -198,17 +231,17 @@ const Index &index()
             }
         }
         for (size_t s = 0; s < situations.size(); ++s)
-            add(index, keys(situations[s].words), {Source::Situation, int(s)});
+            add(index, keys(index, situations[s].words), {Source::Situation, int(s)});
         for (const KaomojiCategory &c : CategoryTable) {
-            std::vector<Key> words = keys(c.words);
-            words.push_back(keys(c.name).front());
+            std::vector<Key> words = keys(index, c.words);
+            words.push_back(key(index, c.name));
             add(index, words, {Source::Category, int(&c - CategoryTable.data())});
         }
         for (auto k = index.strict.keyBegin(); k != index.strict.keyEnd(); ++k)
             index.strictKeys.push_back(*k);
         for (auto k = index.loose.keyBegin(); k != index.loose.keyEnd(); ++k)
             index.looseKeys.push_back(*k);
-        return index;
+        return made;
     }();
     return built;
 }
@@ -275,7 +308,7 @@ std::vector<int> scoreWord(const Index &index, const std::vector<Form> &forms)
                 best[size_t(row)] = std::max(best[size_t(row)], weight - less);
             });
     };
-    auto lookup = [](const QHash<QString, std::vector<Source>> &map, const QString &key) {
+    auto lookup = [](const QHash<QStringView, std::vector<Source>> &map, QStringView key) {
         const auto found = map.constFind(key);
         return found == map.constEnd() ? nullptr : &*found;
     };
@@ -295,7 +328,7 @@ std::vector<int> scoreWord(const Index &index, const std::vector<Form> &forms)
                 continue;
             const QString &key = map == &index.loose ? f.loose : f.strict;
             // A few thousand words, looked through: quicker than keeping them sorted.
-            for (const QString &k : *keys) {
+            for (QStringView k : *keys) {
                 if (k.size() > key.size() && k.startsWith(key))
                     credit(lookup(*map, k), kBeginning);
             }
@@ -378,6 +411,7 @@ QString FoldForSearch(const QString &text)
 QString LooseForm(const QString &folded)
 {
     QString loose;
+    loose.reserve(folded.size());
     for (QChar c : folded) {
         // ー, the wave dash (folded to ~) and っ may be left out.
         if (c == u'ー' || c == u'~' || c == u'っ')
@@ -443,15 +477,15 @@ std::vector<Reading> InputMethodReadings()
     std::vector<Reading> readings;
     // Words people say, not a description's reading: a reading such as 「あせたらり」 is a phrase
     // to Mozc, and a phrase from a user dictionary wins over the words it is made of.
-    auto spoken = [&](const QString &key) {
+    auto spoken = [&](QStringView key) {
         const std::vector<Source> sources = idx.strict.value(key);
         return std::any_of(sources.begin(), sources.end(),
                            [](const Source &s) { return s.kind != Source::RowText; });
     };
     std::vector<QString> keys;
-    for (const QString &key : idx.strictKeys) {
+    for (QStringView key : idx.strictKeys) {
         if (key.size() >= 2 && std::all_of(key.begin(), key.end(), isHiragana) && spoken(key))
-            keys.push_back(key);
+            keys.push_back(key.toString());
     }
     std::sort(keys.begin(), keys.end());
     for (size_t k = 0; k < keys.size(); ++k) {

@@ -119,7 +119,7 @@ kill -TERM "$PUKALO_PID" && wait_exit
 echo "ok: a signal ignored at start stays ignored"
 
 # --- No keeper, or a broken one: one line says the copy is lost, and the exit stays prompt ---
-mkdir "$E2E_TMP/bin" && cp "$PUKALO" "$E2E_TMP/bin/pukalo"
+mkdir "$E2E_TMP/bin" && cp "$PUKALO" "$(dirname "$PUKALO")/pukalo-gui.so" "$E2E_TMP/bin/"
 for keeper in missing broken; do
     [[ $keeper == missing ]] || install -m 755 <(printf '#!/bin/sh\nexit 1\n') "$E2E_TMP/bin/pukalo-clipkeep"
     other_copies ''
