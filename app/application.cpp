@@ -9,17 +9,26 @@
 #include "platform/stderrline.h"
 #include "platform/unixsignals.h"
 #include "settings/history.h"
+#include "settings/windowsizes.h"
 #include "ui/formslot.h"
 #include "ui/handler.h"
 #include "ui/japanesefont.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace pukalo {
 
 namespace {
+void reportNoDisplay()
+{
+    StderrLine("画面（ディスプレイ）に接続できません。デスクトップの中で起動してください。");
+    StderrLine("cannot connect to a display (DISPLAY=%s, WAYLAND_DISPLAY=%s)",
+               qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData());
+}
+
 // Every way to ask the program to stop ends in the main window's exit procedure; before the
 // main window exists, the same procedure runs on its own.
 void requestClose(FormMain::UnloadMode mode)
@@ -28,6 +37,27 @@ void requestClose(FormMain::UnloadMode mode)
         main->RequestClose(mode);
     else
         Guarded([] { FormMain::ExitProcedure(); })();
+}
+
+// What the user did last and is not on disk yet: a kaomoji stayed on with the arrow keys, the
+// search window's size. Written on every way out that runs code: after the event loop, and, when
+// the X server goes away, in Qt's own exit.
+void writePending()
+{
+    History::AddSettling();
+    WindowSizes::Write();
+}
+
+// Qt ends a program whose platform cannot start with an abort; it says so in its own words.
+QtMessageHandler s_qtMessages = nullptr;
+void cannotStart(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        reportNoDisplay();
+        StderrLine("%s", qUtf8Printable(message));
+        _exit(2);
+    }
+    s_qtMessages(type, context, message);
 }
 
 bool anyWindowVisible()
@@ -43,12 +73,13 @@ bool anyWindowVisible()
 int RunApplication(int &argc, char **argv)
 {
     if (!ChoosePlatformAndCheckDisplay()) {
-        StderrLine("画面（ディスプレイ）に接続できません。デスクトップの中で起動してください。");
-        StderrLine("cannot connect to a display (DISPLAY=%s, WAYLAND_DISPLAY=%s)",
-                   qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData());
+        reportNoDisplay();
         return 2;
     }
+    s_qtMessages = qInstallMessageHandler(cannotStart);
     QApplication app(argc, argv);
+    qInstallMessageHandler(s_qtMessages);
+    std::atexit(writePending);
     QApplication::setApplicationName(QString::fromUtf8(program::kName));
     // Ties the windows to the installed desktop entry: task bars and Wayland compositors show
     // its name and icon.
@@ -75,7 +106,7 @@ int RunApplication(int &argc, char **argv)
         return 1;
     }
     const int status = app.exec();
-    History::AddSettling();
+    writePending();
     // What the user copied stays pasteable after the program: on wlroots compositors through
     // wl-copy, on X11 through the keeper.
     // The line that says the copy is lost comes only when neither kept it.

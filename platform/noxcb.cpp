@@ -31,6 +31,10 @@ bool AlwaysOnTopSupported()
 
 bool ChoosePlatformAndCheckDisplay()
 {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.startsWith("wayland") ||
+        (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
+        return NativeWaylandPossible();
     return true;
 }
 

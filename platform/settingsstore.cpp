@@ -1,14 +1,20 @@
 #include "platform/settingsstore.h"
 
+#include "platform/filestore.h"
+#include "platform/stderrline.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <utility>
 
 namespace pukalo {
 
 namespace {
+// Far more than any settings file the program or a user writes; a larger one is not changed.
+constexpr qint64 kMostSettingsBytes = 1024 * 1024;
+
 QString &testDirectory()
 {
     static QString directory;
@@ -40,16 +46,78 @@ QString stateDirectory()
     return QDir::homePath() + QStringLiteral("/.local/state");
 }
 
-// QSettings waits for its lock file without a limit, and takes a lock that a killed writer
-// left behind (empty, or naming a process that is gone) for a live one for 30 s. Taken here
-// first, with a short limit, such a lock is cleared; a live writer holds it for milliseconds.
-bool lockIsFree(const QString &filePath)
+// The line `key=value` in the section `[name]` of an INI file's text changed to the new value,
+// or added at the end of that section (the section added at the end of the file if there is
+// none): every other byte stays, comments, blank lines, other keys and sections in their order.
+// Line ends stay as the file has them.
+QByteArray withValue(const QByteArray &text, const QString &section, const QString &key,
+                     const QString &value)
 {
-    if (!QDir().mkpath(QFileInfo(filePath).path()))
-        return false;
-    QLockFile lock(filePath + QStringLiteral(".lock"));
-    lock.setStaleLockTime(std::chrono::milliseconds(500));
-    return lock.tryLock(std::chrono::milliseconds(1000));
+    struct Line
+    {
+        QByteArray content, end; // end: "\r\n", "\n", or nothing for a last line without one
+    };
+    std::vector<Line> lines;
+    for (qsizetype from = 0; from < text.size();) {
+        const qsizetype newline = text.indexOf('\n', from);
+        const qsizetype to = newline < 0 ? text.size() : newline;
+        const bool crlf = to > from && text[to - 1] == '\r' && newline >= 0;
+        lines.push_back({text.mid(from, to - from - (crlf ? 1 : 0)), newline < 0 ? QByteArray()
+                                                                     : crlf ? QByteArray("\r\n")
+                                                                            : QByteArray("\n")});
+        from = newline < 0 ? text.size() : newline + 1;
+    }
+    const QByteArray eol = text.contains("\r\n") ? "\r\n" : "\n";
+    const QByteArray header = '[' + section.toUtf8() + ']';
+    const QByteArray setting = key.toUtf8() + '=' + value.toUtf8();
+    size_t sectionEnd = 0; // one past the section's last line with content; 0: no section
+    bool inSection = false, replaced = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        QByteArray line = lines[i].content.trimmed();
+        if (i == 0 && line.startsWith("\xef\xbb\xbf")) // a byte order mark, as QSettings skips it
+            line = line.mid(3);
+        if (line.startsWith('[')) {
+            inSection = line == header;
+            if (inSection)
+                sectionEnd = i + 1;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (!line.isEmpty())
+            sectionEnd = i + 1;
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0 && line.left(equals).trimmed() == key.toUtf8()) {
+            lines[i].content = setting;
+            replaced = true;
+        }
+    }
+    if (!replaced) {
+        std::vector<Line> added{{setting, eol}};
+        if (sectionEnd == 0) {
+            added.insert(added.begin(), {header, eol});
+            sectionEnd = lines.size();
+        }
+        // After a last line without a line end, the file still ends without one.
+        if (sectionEnd == lines.size() && !lines.empty() && lines.back().end.isEmpty()) {
+            lines.back().end = eol;
+            added.back().end.clear();
+        }
+        lines.insert(lines.begin() + qsizetype(sectionEnd), added.begin(), added.end());
+    }
+    QByteArray result;
+    for (const Line &line : lines)
+        result += line.content + line.end;
+    return result;
+}
+
+// Said once a run: where a file stands that the program will not open.
+void reportNotRegular(const QString &path)
+{
+    static bool told = false;
+    if (!std::exchange(told, true))
+        StderrLine("%s is not a regular file; the settings in it are not read",
+                   qUtf8Printable(path));
 }
 } // namespace
 
@@ -78,7 +146,13 @@ void SetSaveObserverForTesting(std::function<void(const QString &, const QString
 QString GetSetting(const QString &app, const QString &section, const QString &key,
                    const QString &defaultValue)
 {
-    QSettings store(SettingsFilePath(app), QSettings::IniFormat);
+    const QString path = SettingsFilePath(app);
+    // QSettings would wait for ever on a FIFO in the file's place.
+    if (FileStore::IsOtherThanRegularFile(path)) {
+        reportNotRegular(path);
+        return defaultValue;
+    }
+    QSettings store(path, QSettings::IniFormat);
     const QVariant value = store.value(section + u'/' + key);
     if (!value.isValid())
         return defaultValue;
@@ -95,15 +169,17 @@ bool SaveSetting(const QString &app, const QString &section, const QString &key,
     if (saveObserver())
         saveObserver()(key, value);
     const QString path = SettingsFilePath(app);
-    if (!lockIsFree(path))
+    // One limit for the whole save, the lock QSettings takes too: another instance writing
+    // holds it for milliseconds; anything longer is reported as a failed write.
+    const FileStore::Lock lock(path, std::chrono::milliseconds(1000));
+    QByteArray text;
+    QString why;
+    if (!lock.IsLocked())
         return false;
-    // QSettings reads the file afresh under its lock and writes back only the keys set here,
-    // through a temporary file renamed into place: a failed or interrupted write leaves the old
-    // file whole.
-    QSettings store(path, QSettings::IniFormat);
-    store.setValue(section + u'/' + key, value);
-    store.sync();
-    return store.status() == QSettings::NoError && store.isWritable();
+    const FileStore::Read read = FileStore::ReadFile(path, kMostSettingsBytes, &text, &why);
+    if (read != FileStore::Read::Done && read != FileStore::Read::Missing)
+        return false;
+    return FileStore::ReplaceFile(path, withValue(text, section, key, value), &why);
 }
 
 } // namespace pukalo

@@ -1,6 +1,7 @@
 #include "platform/handover.h"
 
 #include "platform/stderrline.h"
+#include "platform/waylandsocket.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -71,7 +72,16 @@ bool roundtrip(wl_display *display, const QElapsedTimer &clock)
 bool compositorOffersDataControl(const QElapsedTimer &clock)
 {
 #if defined(PUKALO_HAVE_WAYLAND)
-    wl_display *display = wl_display_connect(nullptr);
+    // Connected within the limit: wl_display_connect() would wait without one.
+    wl_display *display = nullptr;
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_SOCKET")) {
+        display = wl_display_connect(nullptr);
+    } else if (const int fd = ConnectToWayland(clock, kLimitMs); fd >= 0) {
+        // As wl_display_connect() does: the socket is the display's, or closed here.
+        display = wl_display_connect_to_fd(fd);
+        if (!display)
+            close(fd);
+    }
     if (!display)
         return false;
     bool offered = false;

@@ -6,7 +6,7 @@ X_PACKAGES=(xvfb openbox xdotool x11-utils)
 # dpkg-dev and file: cpack's Debian packages (dpkg-shlibdeps; cpack runs file on every binary).
 PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=("${X_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" python3 mozc-server emacs-mozc-bin xclip wmctrl
-    desktop-file-utils appstream imagemagick fonts-noto-cjk clang-format locales)
+    desktop-file-utils appstream imagemagick fonts-noto-cjk clang-format locales strace)
 # The users' own locale, besides C.UTF-8: fonts are chosen by it.
 TEST_LOCALES=(ja_JP.UTF-8)
 SCREENSHOT_PACKAGES=("${X_PACKAGES[@]}" imagemagick)

@@ -1,22 +1,22 @@
 #include "settings/history.h"
 
+#include "platform/filestore.h"
 #include "platform/programinfo.h"
 #include "platform/settingsstore.h"
 #include "platform/stderrline.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTimer>
 #include <algorithm>
-#include <cstdio>
+#include <utility>
 
 namespace pukalo::History {
 
 namespace {
-// Far more than sixteen lines can take; a file larger than this is not ours to read whole.
+// Far more than sixteen lines can take; a larger file is not one this program wrote.
 constexpr qint64 kMostBytes = 64 * 1024;
+// Another instance writes the history in milliseconds; waiting longer would hold up a copy.
+constexpr std::chrono::milliseconds kLockLimit(1000);
 
 bool sameKaomoji(const CatalogueEntry &a, const CatalogueEntry &b)
 {
@@ -33,20 +33,23 @@ QByteArray format(const std::vector<CatalogueEntry> &entries)
     return bytes;
 }
 
-bool write(const std::vector<CatalogueEntry> &entries, QString *why)
+std::vector<CatalogueEntry> parse(const QByteArray &bytes)
 {
-    const QString path = FilePath();
-    if (!QDir().mkpath(QFileInfo(path).path())) {
-        *why = QStringLiteral("cannot make the folder %1").arg(QFileInfo(path).path());
-        return false;
+    std::vector<CatalogueEntry> entries;
+    for (const QByteArray &line : bytes.split('\n')) {
+        const QString text = QString::fromUtf8(line);
+        const qsizetype tab = text.indexOf(u'\t');
+        const std::optional<CatalogueEntry> entry =
+            tab < 0 ? std::nullopt
+                    : FindKaomoji(QStringView(text).mid(tab + 1), QStringView(text).left(tab));
+        if (!entry || std::any_of(entries.begin(), entries.end(),
+                                  [&](const CatalogueEntry &e) { return sameKaomoji(e, *entry); }))
+            continue;
+        entries.push_back(*entry);
+        if (entries.size() == size_t(kLimit))
+            break;
     }
-    // Written whole to a new file that replaces the old one only once it is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(format(entries)) < 0 || !file.commit()) {
-        *why = file.errorString();
-        return false;
-    }
-    return true;
+    return entries;
 }
 
 // How long the user stays on a kaomoji before it counts as chosen.
@@ -60,7 +63,7 @@ struct Settling
     {
         timer.setSingleShot(true);
         timer.setInterval(kSettleMs);
-        QObject::connect(&timer, &QTimer::timeout, [this] { AddSettling(); });
+        QObject::connect(&timer, &QTimer::timeout, [] { AddSettling(); });
     }
 };
 
@@ -78,44 +81,38 @@ QString FilePath()
 
 std::vector<CatalogueEntry> Read()
 {
-    std::vector<CatalogueEntry> entries;
-    QFile file(FilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return entries;
-    const QList<QByteArray> lines = file.read(kMostBytes).split('\n');
-    for (const QByteArray &line : lines) {
-        const QString text = QString::fromUtf8(line);
-        const qsizetype tab = text.indexOf(u'\t');
-        const std::optional<CatalogueEntry> entry =
-            tab < 0 ? std::nullopt
-                    : FindKaomoji(QStringView(text).mid(tab + 1), QStringView(text).left(tab));
-        if (!entry || std::any_of(entries.begin(), entries.end(),
-                                  [&](const CatalogueEntry &e) { return sameKaomoji(e, *entry); }))
-            continue;
-        entries.push_back(*entry);
-        if (entries.size() == size_t(kLimit))
-            break;
-    }
-    return entries;
+    QByteArray bytes;
+    QString why;
+    if (FileStore::ReadFile(FilePath(), kMostBytes, &bytes, &why) != FileStore::Read::Done)
+        return {};
+    return parse(bytes);
 }
 
-void Add(const CatalogueEntry &entry)
+bool Add(const CatalogueEntry &entry, QString *why)
 {
     // A choice made outright replaces one the user was only passing by.
     settling().entry.reset();
     settling().timer.stop();
-    std::vector<CatalogueEntry> entries = Read();
+    const FileStore::Lock lock(FilePath(), kLockLimit);
+    if (!lock.IsLocked()) {
+        *why = QStringLiteral("its lock is held by another program");
+        return false;
+    }
+    QByteArray bytes;
+    switch (FileStore::ReadFile(FilePath(), kMostBytes, &bytes, why)) {
+    case FileStore::Read::Done:
+    case FileStore::Read::Missing:
+        break;
+    case FileStore::Read::NotRegular:
+    case FileStore::Read::Failed:
+        return false; // what stands there is left as it is
+    }
+    std::vector<CatalogueEntry> entries = parse(bytes);
     std::erase_if(entries, [&](const CatalogueEntry &e) { return sameKaomoji(e, entry); });
     entries.insert(entries.begin(), entry);
     if (entries.size() > size_t(kLimit))
         entries.resize(size_t(kLimit));
-    QString why;
-    static bool told = false;
-    if (!write(entries, &why) && !told) {
-        told = true;
-        StderrLine("could not save the recently used kaomoji to %s: %s", qUtf8Printable(FilePath()),
-                   qUtf8Printable(why));
-    }
+    return FileStore::ReplaceFile(FilePath(), format(entries), why);
 }
 
 void AddOnceSettled(const CatalogueEntry &entry)
@@ -127,8 +124,17 @@ void AddOnceSettled(const CatalogueEntry &entry)
 void AddSettling()
 {
     settling().timer.stop();
-    if (const std::optional<CatalogueEntry> entry = std::exchange(settling().entry, std::nullopt))
-        Add(*entry);
+    QString why;
+    if (const std::optional<CatalogueEntry> entry = std::exchange(settling().entry, std::nullopt);
+        entry && !Add(*entry, &why) && FirstFailure())
+        StderrLine("could not save the recently used kaomoji to %s: %s", qUtf8Printable(FilePath()),
+                   qUtf8Printable(why));
+}
+
+bool FirstFailure()
+{
+    static bool told = false;
+    return !std::exchange(told, true);
 }
 
 bool Clear(QString *why)
@@ -136,7 +142,12 @@ bool Clear(QString *why)
     // Nothing to empty is already empty; a file that cannot be replaced is reported.
     if (!QFileInfo::exists(FilePath()) && !QFileInfo(FilePath()).isSymLink())
         return true;
-    return write({}, why);
+    const FileStore::Lock lock(FilePath(), kLockLimit);
+    if (!lock.IsLocked()) {
+        *why = QStringLiteral("its lock is held by another program");
+        return false;
+    }
+    return FileStore::ReplaceFile(FilePath(), {}, why);
 }
 
 } // namespace pukalo::History

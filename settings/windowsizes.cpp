@@ -1,12 +1,12 @@
 #include "settings/windowsizes.h"
 
+#include "platform/filestore.h"
 #include "platform/programinfo.h"
 #include "platform/settingsstore.h"
+#include "platform/stderrline.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QHash>
+#include <utility>
 
 namespace pukalo::WindowSizes {
 
@@ -15,14 +15,21 @@ QString path(const QString &name)
 {
     return StateFilePath(QString::fromUtf8(program::kName), name + QStringLiteral("-size"));
 }
+
+QHash<QString, QSize> &remembered()
+{
+    static QHash<QString, QSize> sizes;
+    return sizes;
+}
 } // namespace
 
 std::optional<QSize> Read(const QString &name)
 {
-    QFile file(path(name));
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString why;
+    if (FileStore::ReadFile(path(name), 64, &bytes, &why) != FileStore::Read::Done)
         return std::nullopt;
-    const QList<QByteArray> numbers = file.read(64).simplified().split(' ');
+    const QList<QByteArray> numbers = bytes.simplified().split(' ');
     bool wide = false, high = false;
     const int width = numbers.value(0).toInt(&wide), height = numbers.value(1).toInt(&high);
     // Anything else is not a size this program wrote.
@@ -32,15 +39,24 @@ std::optional<QSize> Read(const QString &name)
     return QSize(width, height);
 }
 
-void Write(const QString &name, QSize size)
+void Remember(const QString &name, QSize size)
 {
-    if (Read(name) == size || !QDir().mkpath(QFileInfo(path(name)).path()))
-        return;
-    QSaveFile file(path(name));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(QByteArray::number(size.width()) + ' ' + QByteArray::number(size.height()) +
-                   '\n');
-        file.commit();
+    remembered().insert(name, size);
+}
+
+void Write()
+{
+    for (auto [name, size] : std::exchange(remembered(), {}).asKeyValueRange()) {
+        QString why;
+        static bool told = false;
+        if (Read(name) != size &&
+            !FileStore::ReplaceFile(path(name),
+                                    QByteArray::number(size.width()) + ' ' +
+                                        QByteArray::number(size.height()) + '\n',
+                                    &why) &&
+            !std::exchange(told, true))
+            StderrLine("could not keep the window's size in %s: %s", qUtf8Printable(path(name)),
+                       qUtf8Printable(why));
     }
 }
 

@@ -9,7 +9,10 @@
 namespace pukalo::WindowSizes {
 
 std::optional<QSize> Read(const QString &name);
-// Best effort: a size that cannot be kept is simply not kept.
-void Write(const QString &name, QSize size);
+// Keeps the size the window has now, to be written when it closes or the program ends (Write).
+void Remember(const QString &name, QSize size);
+// Writes the sizes remembered and not written yet. A size that cannot be kept is said once on
+// standard error; a file that is not a regular one is left as it is.
+void Write();
 
 } // namespace pukalo::WindowSizes

@@ -3,6 +3,7 @@
 
 #include "catalogue/catalogue.h"
 #include "forms/main/formmain.h"
+#include "settings/history.h"
 #include "testsupport.h"
 #include "ui/controls.h"
 #include "ui/japanesefont.h"
@@ -217,6 +218,16 @@ private slots:
         }
         // On a spacer the last kaomoji stays.
         QCOMPARE(seen, QStringList({"(v_v)", "(v_v)", " m(_ _;)m ", " m(_ _;)m ", " (__) "}));
+        // The history keeps what was clicked, with the category it was chosen in; a kaomoji
+        // only passed by with the arrow keys is dropped by the click that follows.
+        choose("気分");
+        clickRow("List3", 2);
+        History::AddSettling(); // as the program does at its end
+        QStringList kept;
+        for (const CatalogueEntry &e : History::Read())
+            kept << QStringView(e.category->name).toString() + ' ' +
+                        QStringView(e.row->kaomoji).toString();
+        QCOMPARE(kept, QStringList({"気分 p(^_^)q", "ごめんなさい (v_v)"}));
     }
 
     // The label keeps the kaomoji copied last through a category change and a clear;

@@ -357,7 +357,8 @@ private slots:
     // stays highlighted.
     void searchWindow()
     {
-        History::Add(*FindKaomoji(u"(^^)"));
+        QString why;
+        QVERIFY(History::Add(*FindKaomoji(u"(^^)"), &why));
         FormSearch search(nullptr);
         QSignalSpy chosen(&search, &FormSearch::Chosen);
         search.Focus();

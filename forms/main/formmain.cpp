@@ -128,8 +128,13 @@ void FormMain::CopyKaomoji(const QString &kaomoji)
 // arrow keys, only the kaomoji the user stayed on.
 void FormMain::remember(const QString &kaomoji, const QString &category, bool passingBy)
 {
-    if (const std::optional<CatalogueEntry> entry = FindKaomoji(kaomoji, category))
-        passingBy ? History::AddOnceSettled(*entry) : History::Add(*entry);
+    if (const std::optional<CatalogueEntry> entry = FindKaomoji(kaomoji, category)) {
+        QString why;
+        if (passingBy)
+            History::AddOnceSettled(*entry);
+        else if (!History::Add(*entry, &why))
+            ReportHistoryNotSaved(why);
+    }
 }
 
 // A result the search window reports is copied unless it already is: a click on a new row is

@@ -137,8 +137,10 @@ void FormSearch::placeBesideOwner()
     outer.setHeight(std::min(outer.height(), area.height()));
     at.setY(std::clamp(at.y(), area.top(), area.bottom() + 1 - outer.height()));
     at.setX(std::clamp(at.x(), area.left(), area.right() + 1 - outer.width()));
+    m_placing = true;
     resize(outer.shrunkBy(frame));
     move(at);
+    m_placing = false;
 }
 
 // Results at every keystroke; with the field empty, the kaomoji used lately.
@@ -219,9 +221,18 @@ void FormSearch::keyPressEvent(QKeyEvent *event)
     }
 }
 
+void FormSearch::resizeEvent(QResizeEvent *event)
+{
+    // The size the user gives it, kept for the end of the program whichever way it ends; the
+    // sizes it is given while being placed are not the user's.
+    if (isVisible() && !m_placing)
+        WindowSizes::Remember(kSizeName, size());
+    QWidget::resizeEvent(event);
+}
+
 void FormSearch::hideEvent(QHideEvent *event)
 {
-    WindowSizes::Write(kSizeName, size());
+    WindowSizes::Write();
     QWidget::hideEvent(event);
 }
 

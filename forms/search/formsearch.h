@@ -30,6 +30,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
@@ -47,6 +48,7 @@ private:
     QTreeWidget *Results = nullptr;
     QPushButton *ClearHistory = nullptr;
     QString m_lastChosen; // kaomoji and category, tab-separated: its row stays highlighted
+    bool m_placing = false;
 };
 
 } // namespace pukalo

@@ -2,6 +2,7 @@
 
 #include "platform/programinfo.h"
 #include "platform/stderrline.h"
+#include "settings/history.h"
 #include "settings/options.h"
 
 #include <QApplication>
@@ -33,6 +34,26 @@ void ReportSettingsNotSaved()
                                    "保存先: %1\n\n"
                                    "今回選んだ設定は、プカロを終了するまで有効です。")
                         .arg(file),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+void ReportHistoryNotSaved(const QString &why)
+{
+    if (!History::FirstFailure())
+        return;
+    const QString file = History::FilePath();
+    StderrLine("could not save the recently used kaomoji to %s: %s", qUtf8Printable(file),
+               qUtf8Printable(why));
+    if (reporter()) {
+        reporter()();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(program::kTitle),
+                    QStringLiteral("最近使った顔文字を保存できませんでした。\n"
+                                   "コピーはできています。以後、このことはお知らせしません。\n\n"
+                                   "保存先: %1\n%2")
+                        .arg(file, why),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 namespace pukalo {
@@ -8,6 +9,10 @@ namespace pukalo {
 // standard error and a message box over the active window. The program goes on with what the
 // user chose, for this run.
 void ReportSettingsNotSaved();
+
+// Says, once a run, in a message box over the window the user chose it in and on standard
+// error, that the kaomoji just chosen could not be kept in the history, and why.
+void ReportHistoryNotSaved(const QString &why);
 void SetSettingsNotSavedReporterForTesting(std::function<void()> reporter);
 
 } // namespace pukalo

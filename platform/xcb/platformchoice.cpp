@@ -24,8 +24,10 @@ bool OnX11()
 bool ChoosePlatformAndCheckDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    // A platform named outright, other than X11, is Qt's business; so is a Wayland session
-    // when none is named (Qt then prefers Wayland and falls back to X11 itself).
+    // Qt aborts where its platform cannot connect: asked here first, within a limit.
+    if (platform.startsWith("wayland"))
+        return NativeWaylandPossible();
+    // Another platform named outright (offscreen, vnc ...) is Qt's business.
     if (!platform.isEmpty() && !platform.startsWith("xcb"))
         return true;
     const bool reachable = !qEnvironmentVariableIsEmpty("DISPLAY") && [] {
@@ -37,9 +39,11 @@ bool ChoosePlatformAndCheckDisplay()
     if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         // A Wayland session that offers X11 too (XWayland): run there unless the user chose a
         // platform, for always-on-top and centring work wherever its window manager allows.
-        if (reachable)
+        if (reachable) {
             qputenv("QT_QPA_PLATFORM", "xcb");
-        return true;
+            return true;
+        }
+        return NativeWaylandPossible();
     }
     return reachable;
 }

@@ -55,8 +55,13 @@ done
 
 # --- A history that cannot be written: copies work, and it is said once, not at every click ---
 starts_and_copies XDG_STATE_HOME="$E2E_TMP/a-file"
+wait_for 50 windows_open "== 2" || fail "a failed history write: no message box"
+key Return
+wait_for 30 windows_open "== 1" || fail "the message box did not close"
 click_in "$MAIN" 250 38
 wait_clipboard '(^^ゞ' || fail "second copy: clipboard has [$(clipboard)]"
+settled
+windows_open "== 1" || fail "a second failed history write was said again"
 kill -TERM "$PUKALO_PID"
 wait_exit
 [[ $(grep -c 'could not save the recently used kaomoji' "$E2E_TMP/pukalo.err") -eq 1 ]] ||

@@ -59,7 +59,7 @@ dialog=$(wait_window "プカロ！設定")
 click_in "$dialog" 40 120 # 常に手前に表示
 click_in "$dialog" 280 92 # OK
 expect_above yes "settings OK with the box checked"
-[[ $(cat "$SETTINGS_FILE") == $'[Settings]\nClipclear=2\nFacechack=1\nShowlogo=2' ]] ||
+[[ $(cat "$SETTINGS_FILE") == $'[Settings]\nShowlogo=2\nFacechack=1\nClipclear=2' ]] ||
     fail "settings OK stored: $(cat "$SETTINGS_FILE")"
 # The check mark agrees: the next toggle takes the window off again.
 menu_item m

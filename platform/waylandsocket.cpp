@@ -1,0 +1,67 @@
+#include "platform/waylandsocket.h"
+
+#include "platform/platformchoice.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QLibraryInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace pukalo {
+
+int ConnectToWayland(const QElapsedTimer &clock, int limitMs)
+{
+    const QByteArray name =
+        qgetenv("WAYLAND_DISPLAY").isEmpty() ? QByteArray("wayland-0") : qgetenv("WAYLAND_DISPLAY");
+    const QByteArray path = name.startsWith('/') ? name : qgetenv("XDG_RUNTIME_DIR") + '/' + name;
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    if (!name.startsWith('/') && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return -1;
+    if (size_t(path.size()) >= sizeof address.sun_path)
+        return -1;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return -1;
+    // A full listen queue answers EAGAIN at once and at every try; a slot may free up.
+    for (;;) {
+        if (connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
+            break;
+        if ((errno != EAGAIN && errno != EINTR) || clock.elapsed() >= limitMs) {
+            close(fd);
+            return -1;
+        }
+        usleep(5000);
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+bool WaylandAnswers(int limitMs)
+{
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_SOCKET"))
+        return true;
+    QElapsedTimer clock;
+    clock.start();
+    const int fd = ConnectToWayland(clock, limitMs);
+    if (fd < 0)
+        return false;
+    close(fd);
+    return true;
+}
+
+bool NativeWaylandPossible()
+{
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                         QStringLiteral("/platforms"));
+    return WaylandAnswers(1000) &&
+           !platforms.entryList({QStringLiteral("libqwayland-*.so")}, QDir::Files).isEmpty();
+}
+
+} // namespace pukalo
