@@ -342,8 +342,11 @@ std::vector<int> scoreWord(const Index &index, const std::vector<Form> &forms)
         for (const Form &f : forms) {
             if (f.inflected)
                 continue;
+            // In Latin letters, an English word of three letters or more: nakimushi holds no
+            // "hi".
+            const qsizetype shortest = isLatin(f.strict) ? 3 : 2;
             for (auto p = index.strict.constBegin(); p != index.strict.constEnd(); ++p) {
-                if (p.key().size() >= 2 && p.key().size() < f.strict.size() &&
+                if (p.key().size() >= shortest && p.key().size() < f.strict.size() &&
                     f.strict.contains(p.key()))
                     credit(&p.value(), kInside - int(10 * p.key().size() / f.strict.size()));
             }

@@ -55,19 +55,40 @@ class TestFonts : public QObject
 
     void checkWindow(QWidget *window)
     {
-        for (auto *label : window->findChildren<DesignLabel *>())
+        for (auto *label : window->findChildren<DesignLabel *>()) {
             m_overflows << overflow(label->text(), label->PaintedFont(),
                                     label->contentsRect().width(), label->contentsRect().height(),
                                     label->wordWrap());
+            // Nor is the ink of a glyph cut off above or below.
+            const QRectF ink = label->PaintedInk();
+            if (!ink.isNull() &&
+                !QRectF(label->contentsRect()).adjusted(-0.5, -0.5, 0.5, 0.5).contains(ink))
+                m_overflows << QStringLiteral("「%1」: ink %2,%3 to %4,%5 in a label %6 x %7")
+                                   .arg(label->text())
+                                   .arg(ink.left())
+                                   .arg(ink.top())
+                                   .arg(ink.right())
+                                   .arg(ink.bottom())
+                                   .arg(label->contentsRect().width())
+                                   .arg(label->contentsRect().height());
+        }
         for (auto *box : window->findChildren<QCheckBox *>()) {
             const int room = box->width() - box->style()->pixelMetric(QStyle::PM_IndicatorWidth) -
                              box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
             m_overflows << overflow(box->text(), box->font(), room, box->height(), false);
         }
+        // A list entry fits, or is as narrow as stays legible and cut at the list's edge.
         for (auto *list : window->findChildren<ListBox *>()) {
-            for (int i = 0; i < list->count(); ++i)
-                m_overflows << overflow(list->item(i)->text(), list->item(i)->font(),
-                                        list->viewport()->width() - 2, 100, false);
+            for (int i = 0; i < list->count(); ++i) {
+                const QFont font = list->item(i)->font();
+                if (font.stretch() != 0 && font.stretch() < kNarrowestLegible)
+                    m_overflows << QStringLiteral("「%1」 narrowed to %2 %")
+                                       .arg(list->item(i)->text())
+                                       .arg(font.stretch());
+                if (font.stretch() != kNarrowestLegible)
+                    m_overflows << overflow(list->item(i)->text(), font,
+                                            list->viewport()->width() - 2, 100, false);
+            }
         }
         m_overflows.removeAll(QString());
     }
@@ -87,6 +108,13 @@ private slots:
             combo->setCurrentIndex(combo->findText(QStringView(category->name).toString()));
             emit combo->activated(combo->currentIndex());
             checkWindow(&main);
+            // The label of the kaomoji copied last, with each kaomoji of the category.
+            for (const auto &column : {category->left, category->right}) {
+                for (const KaomojiRow &row : column) {
+                    main.CopyKaomoji(QStringView(row.kaomoji).toString());
+                    checkWindow(&main);
+                }
+            }
         }
         for (QWidget *window : std::initializer_list<QWidget *>{
                  std::make_unique<FormSettei>().release(), std::make_unique<FormVer>().release(),
@@ -104,7 +132,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ApplyDesignLook();
     const QString only = qEnvironmentVariable("ONLY_FONT");
-    if (!only.isEmpty() && DesignFontFamily() != only) {
+    if (!only.isEmpty() && !FamilyIsKnownAs(DesignFontFamily(), only)) {
         std::printf("skipped: the font %s is not installed\n", qPrintable(only));
         return 77; // CTest's skip
     }

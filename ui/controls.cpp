@@ -2,10 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRawFont>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
@@ -224,7 +226,7 @@ QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap)
     const int pitch = std::max(1, QFontInfo(font).pixelSize());
     const int lines = std::max(1, (box.height() + pitch / 2) / pitch);
     QFont fitting = font;
-    for (int stretch = 100; stretch >= 60; stretch -= 5) {
+    for (int stretch = 100; stretch >= kNarrowestLegible; stretch -= 5) {
         fitting.setStretch(stretch);
         if (linesNeeded(text, fitting, box.width(), wrap) <= (wrap ? lines : 1))
             return fitting;
@@ -234,35 +236,87 @@ QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap)
 
 QFont DesignLabel::PaintedFont() const
 {
-    return FittingFont(font(), text(), contentsRect().size(), wordWrap());
+    QTextLayout layout;
+    QRectF ink;
+    return layOut(layout, &ink);
+}
+
+// The text laid out as designed: lines as far apart as the text is high, the baseline where the
+// design's gothic has it, 0.88 of the size below a line's top, whatever ascent the Japanese
+// font in use declares; in the label's font narrowed where the text would be too wide. Then
+// moved just enough that its ink stays inside the label (Noto CJK's full-width ＾ reaches
+// higher than the design's gothic: its top was cut off), and where the ink is taller than the
+// label, in a font a little smaller. `ink` is where the glyphs' ink then lies, in the label's
+// own coordinates; the font laid out in is returned.
+QFont DesignLabel::layOut(QTextLayout &layout, QRectF *ink) const
+{
+    const QRectF area = contentsRect();
+    const int advance = QFontInfo(font()).pixelSize();
+    QFont used = FittingFont(font(), text(), contentsRect().size(), wordWrap());
+    QTextOption option(alignment());
+    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                  : QTextOption::ManualWrap);
+    QRectF glyphs;
+    for (const qreal smallest = used.pointSizeF() * 0.8;;
+         used.setPointSizeF(used.pointSizeF() * 0.95)) {
+        layout.setText(text());
+        layout.setFont(used);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (int y = 0;; y += advance) {
+            QTextLine line = layout.createLine();
+            if (!line.isValid())
+                break;
+            line.setLineWidth(area.width());
+            line.setPosition(QPointF(0, y + 0.88 * advance - line.ascent()));
+        }
+        layout.endLayout();
+        glyphs = QRectF();
+        for (const QGlyphRun &run : layout.glyphRuns()) {
+            const QRawFont raw = run.rawFont();
+            const QList<QPointF> positions = run.positions();
+            const QList<quint32> indexes = run.glyphIndexes();
+            for (qsizetype i = 0; i < indexes.size(); ++i)
+                glyphs |= raw.boundingRect(indexes[i]).translated(positions[i]);
+        }
+        if (glyphs.height() <= area.height() + 0.5 || used.pointSizeF() * 0.95 < smallest)
+            break;
+    }
+    // Into the label where there is room: down or up, and sideways where a glyph reaches past
+    // its advance (a slanted V, a bearing on the left).
+    auto into = [](qreal from, qreal to, qreal size) {
+        return from < 0    ? std::min(-from, std::max<qreal>(0, size - to))
+               : to > size ? -std::min(to - size, from)
+                           : 0;
+    };
+    const QPointF shift(into(glyphs.left(), glyphs.right(), area.width()),
+                        into(glyphs.top(), glyphs.bottom(), area.height()));
+    if (!shift.isNull()) {
+        for (int i = 0; i < layout.lineCount(); ++i)
+            layout.lineAt(i).setPosition(layout.lineAt(i).position() + shift);
+    }
+    *ink = glyphs.translated(area.topLeft() + shift);
+    return used;
+}
+
+QRectF DesignLabel::PaintedInk() const
+{
+    QTextLayout layout;
+    QRectF ink;
+    layOut(layout, &ink);
+    return ink;
 }
 
 void DesignLabel::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event); // the border, where there is one
-    const QRect area = contentsRect();
-    QTextLayout layout(text(), PaintedFont());
-    QTextOption option(alignment());
-    option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere
-                                  : QTextOption::ManualWrap);
-    layout.setTextOption(option);
-    const int advance = QFontInfo(font()).pixelSize();
-    layout.beginLayout();
-    for (int y = 0;; y += advance) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        line.setLineWidth(area.width());
-        // The baseline where the design's gothic has it, 0.88 of the size below the line's top,
-        // whatever ascent the Japanese font in use declares.
-        line.setPosition(QPointF(0, y + 0.88 * advance - line.ascent()));
-    }
-    layout.endLayout();
-
+    QTextLayout layout;
+    QRectF ink;
+    layOut(layout, &ink);
     QPainter painter(this);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    layout.draw(&painter, area.topLeft());
+    layout.draw(&painter, contentsRect().topLeft());
 }
 
 } // namespace pukalo

@@ -5,14 +5,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTextLayout>
 #include <optional>
 
 namespace pukalo {
 
-// The font, narrowed as little as needed (down to 60 % of its width), in which the
-// text fits the box: on one line of the box's width, or, wrapped, in as many lines of the
-// design's pitch (the text size) as the box is high. The windows are designed in a gothic
-// whose kana are narrower than some that stand in for it (Noto CJK's), and their sizes stay.
+// The narrowest a text is drawn (per cent of its width): half-width kana narrower than this are
+// no longer legible (judged on screenshots in IPA's and Noto CJK's gothics).
+inline constexpr int kNarrowestLegible = 75;
+
+// The font, narrowed as little as needed (down to kNarrowestLegible), in which the text fits the
+// box: on one line of the box's width, or, wrapped, in as many lines of the design's pitch (the
+// text size) as the box is high. The windows are designed in a gothic whose kana are narrower
+// than some that stand in for it (Noto CJK's), and their sizes stay. A text that does not fit
+// even then, (▼o▼)ｵﾗｵﾗ in a kaomoji list, gets the narrowest legible font and is cut at the
+// box's edge.
 QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap = false);
 
 // A plain unsorted, single-selection list box. Click fires whenever an entry becomes the
@@ -98,11 +105,17 @@ class DesignLabel : public QLabel
     Q_OBJECT
 public:
     using QLabel::QLabel;
-    // The font the text is painted in: the label's own, narrowed where the text would not fit.
+    // The font the text is painted in: the label's own, narrowed where the text would be too
+    // wide, a little smaller where its glyphs would be too tall.
     QFont PaintedFont() const;
+    // Where the painted text's ink lies, in the label's coordinates.
+    QRectF PaintedInk() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QFont layOut(QTextLayout &layout, QRectF *ink) const;
 };
 
 } // namespace pukalo

@@ -7,10 +7,15 @@ namespace pukalo {
 
 // The typeface the windows are drawn in: the design's own gothic where a desktop has it,
 // otherwise the first installed of the proportional Japanese gothics that stand in for it
-// (IPAPGothic, Noto Sans CJK JP, ...), otherwise any font that writes Japanese; empty when
+// (IPAPGothic, Noto Sans CJK JP, ...: found by any of their names, as 「IPA Pゴシック」 under a
+// Japanese locale), otherwise any font that writes Japanese; empty when
 // there is none. Fontconfig would answer the design's name with its default sans font, which
 // lacks many full-width and half-width katakana forms of the catalogue. Needs the application.
 QString DesignFontFamily();
+
+// Whether an installed family (as Qt lists it) is also known by this name: fonts have a name
+// per language, and Qt lists each by the one of the user's locale.
+bool FamilyIsKnownAs(const QString &family, const QString &name);
 
 QFont DesignFont(double points, bool bold = false, bool italic = false);
 

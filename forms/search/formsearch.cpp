@@ -20,6 +20,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace pukalo {
 
@@ -33,8 +34,9 @@ FormSearch::FormSearch(QWidget *owner)
     : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint)
 {
-    // A dialog of the main window to the window manager: kept above it, in its band too.
-    setAttribute(Qt::WA_DeleteOnClose);
+    // A dialog of the main window to the window manager: kept above it, in its band too. One
+    // for the whole run, hidden when closed: an input method keeps its state per window, and the
+    // user's stays on from one opening to the next.
     // As designed; positions in twips, the sizes the window starts at.
     // clang-format off
     const Window window = {.name = "FormSearch", .caption = u"プカロ！顔文字を探す",
@@ -63,23 +65,31 @@ FormSearch::FormSearch(QWidget *owner)
     buttons->addStretch();
     buttons->addWidget(ClearHistory);
     layout->addLayout(buttons);
-    // The three columns share the width there is: the category as wide as its longest name,
-    // the kaomoji and description columns the rest. Nothing to scroll sideways.
+    // The kaomoji as wide as the widest of the catalogue, the category as its longest name, the
+    // description the rest, which is what is cut first. Measured once, not at every keystroke.
+    // Nothing to scroll sideways.
     Results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Results->header()->setStretchLastSection(false);
     Results->header()->setSectionsMovable(false);
-    Results->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    Results->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-    // Measured once for the longest category name, not at every keystroke.
-    int categoryWidth = 0;
+    int kaomojiWidth = Results->fontMetrics().horizontalAdvance(Results->headerItem()->text(0));
+    for (const CatalogueEntry &e : AllEntries())
+        kaomojiWidth = std::max(kaomojiWidth, Results->fontMetrics().horizontalAdvance(
+                                                  QStringView(e.row->kaomoji).toString()));
+    int categoryWidth = Results->fontMetrics().horizontalAdvance(Results->headerItem()->text(2));
     for (const KaomojiCategory &category : CategoryTable)
         categoryWidth = std::max(categoryWidth, Results->fontMetrics().horizontalAdvance(
                                                     QStringView(category.name).toString()));
+    const int padding = 2 * Results->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    Results->header()->setSectionResizeMode(0, QHeaderView::Fixed);
+    Results->header()->resizeSection(0, kaomojiWidth + padding);
+    Results->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     Results->header()->setSectionResizeMode(2, QHeaderView::Fixed);
-    Results->header()->resizeSection(
-        2, categoryWidth + 2 * Results->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8);
+    Results->header()->resizeSection(2, categoryWidth + padding);
+    // The size the user gave it last, exactly; else as designed.
     if (const std::optional<QSize> size = WindowSizes::Read(kSizeName))
-        resize(size->expandedTo(minimumSizeHint()));
+        m_size = size->expandedTo(minimumSize());
+    else
+        m_size = this->size();
 
     ConnectHandler(Field, &SearchField::Typed, this, &FormSearch::Field_Typed);
     ConnectHandler(Field, &QLineEdit::returnPressed, this, &FormSearch::Field_Enter);
@@ -90,11 +100,12 @@ FormSearch::FormSearch(QWidget *owner)
     ConnectHandler(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
                    &FormSearch::Focus);
     Field_Typed();
-    placeBesideOwner();
 }
 
 void FormSearch::Focus()
 {
+    if (!isVisible())
+        placeBesideOwner();
     show();
     raise();
     activateWindow();
@@ -102,8 +113,9 @@ void FormSearch::Focus()
     Field->selectAll();
 }
 
-// Beside the main window, on the side with more room, narrowed to fit there if need be, so
-// that it never covers the lists; above or below it when neither side has room enough.
+// At the size the user gave it, beside the main window on the side with room for it, so that it
+// never covers the lists; else above or below it; else where it fits on the screen, over part
+// of the main window. Never narrower than that size, but where the screen itself is smaller.
 void FormSearch::placeBesideOwner()
 {
     const QWidget *owner = parentWidget();
@@ -117,29 +129,32 @@ void FormSearch::placeBesideOwner()
         owner->geometry().left() - main.left(), owner->geometry().top() - main.top(),
         main.right() - owner->geometry().right(), main.bottom() - owner->geometry().bottom());
     const int gap = 8;
-    const int minimumWidth = minimumSize().width() + frame.left() + frame.right();
-    const int minimumHeight = minimumSize().height() + frame.top() + frame.bottom();
-    QSize outer = size().grownBy(frame);
-    const int right = area.right() - main.right() - gap, left = main.left() - area.left() - gap;
-    const int below = area.bottom() - main.bottom() - gap, above = main.top() - area.top() - gap;
-    QPoint at;
-    if (std::max(left, right) >= minimumWidth) {
-        outer.setWidth(std::min(outer.width(), std::max(left, right)));
-        at = QPoint(right >= left ? main.right() + gap + 1 : main.left() - gap - outer.width(),
-                    main.top());
-    } else if (std::max(above, below) >= minimumHeight) {
-        outer.setHeight(std::min(outer.height(), std::max(above, below)));
-        at = QPoint(main.left(),
-                    below >= above ? main.bottom() + gap + 1 : main.top() - gap - outer.height());
-    } else {
-        at = QPoint(area.right() - outer.width(), main.top()); // no room anywhere: at the edge
+    const QSize outer = m_size.grownBy(frame).boundedTo(area.size());
+    const QRect candidates[] = {
+        QRect(QPoint(main.right() + gap + 1, main.top()), outer),
+        QRect(QPoint(main.left() - gap - outer.width(), main.top()), outer),
+        QRect(QPoint(main.left(), main.bottom() + gap + 1), outer),
+        QRect(QPoint(main.left(), main.top() - gap - outer.height()), outer),
+    };
+    // Each moved onto the screen; the first that then leaves the main window free, else the one
+    // that covers least of it.
+    QRect placed;
+    qint64 covered = std::numeric_limits<qint64>::max();
+    for (QRect candidate : candidates) {
+        candidate.moveTop(
+            std::clamp(candidate.top(), area.top(), area.bottom() + 1 - outer.height()));
+        candidate.moveLeft(
+            std::clamp(candidate.left(), area.left(), area.right() + 1 - outer.width()));
+        const QRect overlap = candidate.intersected(main);
+        const qint64 over = overlap.isEmpty() ? 0 : qint64(overlap.width()) * overlap.height();
+        if (over < covered) {
+            placed = candidate;
+            covered = over;
+        }
     }
-    outer.setHeight(std::min(outer.height(), area.height()));
-    at.setY(std::clamp(at.y(), area.top(), area.bottom() + 1 - outer.height()));
-    at.setX(std::clamp(at.x(), area.left(), area.right() + 1 - outer.width()));
     m_placing = true;
     resize(outer.shrunkBy(frame));
-    move(at);
+    move(placed.topLeft());
     m_placing = false;
 }
 
@@ -163,6 +178,7 @@ void FormSearch::Field_Typed()
     if (found.empty() && !recent) {
         auto *none = new QTreeWidgetItem(Results, {QStringLiteral("見つかりません")});
         none->setFlags(Qt::NoItemFlags); // drawn grey, never chosen
+        none->setFirstColumnSpanned(true);
     }
 }
 
@@ -211,7 +227,7 @@ void FormSearch::ClearHistory_Click()
 void FormSearch::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
-        close();
+        hide();
     } else if (event->key() == Qt::Key_Down && Field->hasFocus() && Results->topLevelItemCount()) {
         // From the field into the results: the first one is chosen, and copied.
         Results->setFocus();
@@ -223,10 +239,12 @@ void FormSearch::keyPressEvent(QKeyEvent *event)
 
 void FormSearch::resizeEvent(QResizeEvent *event)
 {
-    // The size the user gives it, kept for the end of the program whichever way it ends; the
-    // sizes it is given while being placed are not the user's.
-    if (isVisible() && !m_placing)
+    // The size the user gives it, kept for the end of the program whichever way it ends. Not
+    // the size it is placed at on a screen too small for the user's: that one is not the user's.
+    if (isVisible() && !m_placing && event->spontaneous() && size() != event->oldSize()) {
+        m_size = size();
         WindowSizes::Remember(kSizeName, size());
+    }
     QWidget::resizeEvent(event);
 }
 

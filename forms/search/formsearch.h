@@ -14,7 +14,8 @@ class SearchField;
 // 「顔文字を探す」: finds a kaomoji by typing what it means (in kana, kanji, romaji or English),
 // its description, its category or the kaomoji itself, and reports the one chosen for its owner
 // to copy. Kept above its owner and placed beside it; not modal; resizable, its size kept
-// between runs. With the field empty it lists the kaomoji used lately.
+// between runs; one for the whole run, hidden when closed. With the field empty it lists the
+// kaomoji used lately.
 class FormSearch : public QWidget
 {
     Q_OBJECT
@@ -48,6 +49,7 @@ private:
     QTreeWidget *Results = nullptr;
     QPushButton *ClearHistory = nullptr;
     QString m_lastChosen; // kaomoji and category, tab-separated: its row stays highlighted
+    QSize m_size;         // what the user gave it, or as designed
     bool m_placing = false;
 };
 

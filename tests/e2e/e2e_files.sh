@@ -85,6 +85,25 @@ for way in TERM "close box"; do
     wait_exit
     [[ $(cat "$SEARCH_SIZE" 2>/dev/null) == "$width 500" ]] || fail "$way: size kept [$(cat "$SEARCH_SIZE" 2>&1)]"
 done
+# Opened again at exactly the user's size; a size larger than the screen is shown on the screen,
+# and kept as the user gave it.
+for stored in "609 500" "1500 1000"; do
+    echo "$stored" >"$SEARCH_SIZE"
+    start_pukalo
+    key ctrl+f
+    search=$(wait_window "プカロ！顔文字を探す")
+    settled "$search"
+    window_geometry "$search"
+    if [[ $stored == "609 500" ]]; then
+        [[ "$WW $WH" == "$stored" ]] || fail "reopened at $WW x $WH, not at the user's $stored"
+    else
+        ((WX >= 0 && WY >= 0 && WX + WW <= 1024 && WY + WH <= 768 && WW >= 360)) ||
+            fail "a size larger than the screen: $WW x $WH at $WX,$WY"
+    fi
+    kill -TERM "$PUKALO_PID"
+    wait_exit
+    [[ $(cat "$SEARCH_SIZE") == "$stored" ]] || fail "the stored size became $(cat "$SEARCH_SIZE")"
+done
 start_pukalo
 menu_item m
 wait_for 30 grep -q Facechack "$SETTINGS_FILE" || fail "the toggle wrote nothing"
@@ -92,7 +111,7 @@ kill -TERM "$PUKALO_PID"
 wait_exit
 [[ $(cat "$SETTINGS_FILE") == $'; comment\n[Settings]\nShowlogo=2\nFacechack=1\n\n[Other]\nk=v' ]] ||
     fail "the toggle changed more than its line: $(cat -A "$SETTINGS_FILE")"
-echo "ok: the search window's size kept at SIGTERM and the close box; a toggle changes its line only"
+echo "ok: the search window's size kept at SIGTERM and the close box, reopened at it, never squeezed into it; a toggle changes its line only"
 
 # --- Two instances, one of them on a disk slow to sync: no history entry lost ---------------
 rm -f "$HISTORY_FILE"

@@ -151,17 +151,21 @@ wait_exit
 echo "ok: with Noto CJK alone every row is where the design has it"
 
 # A window manager that says the frame only after the window is shown (a busy one, or one that
-# says it only once it has mapped the window): the frame still ends up in the middle.
-kill -STOP "$WM_PID"
-"$PUKALO" >/dev/null 2>&1 </dev/null &
-PUKALO_PID=$!
-wait_for 100 sh -c "xdotool search --all --pid $PUKALO_PID --name '^プカロ！\$' | grep -q ." || fail "no window"
-settled "$(xdotool search --all --pid "$PUKALO_PID" --name '^プカロ！$' | head -n1)"
-kill -CONT "$WM_PID"
-MAIN=$(wait_window "プカロ！")
-wait_for 30 sh -c "xprop -id $MAIN _NET_FRAME_EXTENTS | grep -q =" || fail "no frame extents"
-settled
-centred "$MAIN" "a late window manager"
-kill -TERM "$PUKALO_PID"
-wait_exit
-echo "ok: centred with its frame when the window manager answers late"
+# says it only once it has mapped the window): the frame still ends up in the middle. The race
+# goes wrong one start in a few where it can: started a dozen times.
+for ((start = 1; start <= 12; start++)); do
+    kill -STOP "$WM_PID"
+    "$PUKALO" >/dev/null 2>&1 </dev/null &
+    PUKALO_PID=$!
+    wait_for 100 sh -c "xdotool search --all --pid $PUKALO_PID --name '^プカロ！\$' | grep -q ." ||
+        fail "no window"
+    settled "$(xdotool search --all --pid "$PUKALO_PID" --name '^プカロ！$' | head -n1)"
+    kill -CONT "$WM_PID"
+    MAIN=$(wait_window "プカロ！")
+    wait_for 30 sh -c "xprop -id $MAIN _NET_FRAME_EXTENTS | grep -q =" || fail "no frame extents"
+    settled
+    centred "$MAIN" "a late window manager, start $start"
+    kill -TERM "$PUKALO_PID"
+    wait_exit
+done
+echo "ok: centred with its frame when the window manager answers late, twelve starts"

@@ -58,10 +58,12 @@ frame() { # window: left top right bottom of its frame
     read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -d , | cut -d= -f2)
     echo $((WX - l)) $((WY - t)) $((WX + WW + r)) $((WY + WH + b))
 }
-read -r ml mt mr mb < <(frame "$MAIN")
+# On this 1024 x 768 screen there is no room beside the main window for it at its designed size:
+# it keeps that size (not narrowed) and stays wholly on the screen.
 read -r sl st sr sb < <(frame "$search")
-((sl >= mr || sr <= ml || st >= mb || sb <= mt)) || fail "the search window covers the main window"
 ((sl >= 0 && st >= 0 && sr <= 1024 && sb <= 768)) || fail "the search window is off the screen"
+window_geometry "$search"
+((WW == 360 && WH == 304)) || fail "the search window is $WW x $WH, not as designed"
 wait_focus "$search"
 xdotool type --delay 50 ぴーす
 key Return
