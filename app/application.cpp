@@ -4,6 +4,7 @@
 #include "forms/main/formmain.h"
 #include "platform/clipboardserver.h"
 #include "platform/handover.h"
+#include "platform/pasteback.h"
 #include "platform/platformchoice.h"
 #include "platform/programinfo.h"
 #include "platform/stderrline.h"
@@ -95,6 +96,8 @@ int RunApplication(int &argc, char **argv)
 
     RouteTerminationSignals([] { requestClose(FormMain::AppTaskManager); });
     ServeClipboardExactly();
+    // Before the first window is shown: the window active now is the one the user came from.
+    PasteBack::FollowActiveWindow();
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
                      [] { requestClose(FormMain::AppWindows); });
 

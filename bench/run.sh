@@ -7,6 +7,8 @@
 #   peak RSS     VmHWM at the moment the main window is mapped, same programs;
 #   switch       Combo1_Click for each of the sixteen categories, lists repainted, in process;
 #   copy         a real click on a kaomoji until another process (xclip) reads it;
+#   paste        with 「クリックで貼り付け」 on, a real click until the kaomoji is in an xterm the
+#                user wrote in last (cat writing it to a file);
 #   exit         exit command -> process gone, with and without the clipboard hand-over, with
 #                and without a clipboard manager that never answers;
 #   search       a keystroke in the search field until the results are painted, for one- and
@@ -108,6 +110,38 @@ PUKALO_PID=
 copy_median=$(printf '%s\n' "${copies[@]}" | median)
 row "click -> clipboard read by xclip" "median ms" "" "" ""
 row "  real click on a kaomoji" "$(awk -v t="$copy_median" 'BEGIN {printf "%.1f", t / 10}')" "" "" ""
+
+# --- Click -> the kaomoji in the window written in (「クリックで貼り付け」 on) ----------------------
+typed=$E2E_TMP/typed
+: >"$typed"
+xterm -u8 -geometry 40x4+10+10 -title paste-target -e sh -c "stty -icanon -echo; exec cat >'$typed'" &
+term_pid=$!
+wait_for 100 sh -c "xdotool search --onlyvisible --name '^paste-target\$' | grep -q ." || fail "no xterm"
+xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^paste-target$' | head -n1)"
+write_settings Showlogo=2 Paste=1
+start_pukalo
+win=$MAIN
+click_in "$win" 330 12
+xdotool key --clearmodifiers Down
+pastes=()
+for ((i = 0; i < WARMUP + RUNS; i++)); do
+    x=$((i % 2 == 0 ? 30 : 250))
+    window_geometry "$win"
+    xdotool mousemove $((WX + x)) $((WY + WH - 280 + 38))
+    before=$(stat -c %s "$typed")
+    t0=$(date +%s%N)
+    xdotool mousedown 1 mouseup 1
+    until (($(stat -c %s "$typed") > before)); do :; done
+    t1=$(date +%s%N)
+    ((i >= WARMUP)) && pastes+=($(((t1 - t0) / 100000)))
+done
+kill -TERM "$PUKALO_PID" "$term_pid"
+wait "$PUKALO_PID" || true
+PUKALO_PID=
+write_settings Showlogo=2
+paste_median=$(printf '%s\n' "${pastes[@]}" | median)
+row "click -> kaomoji in the window written in" "median ms" "" "" ""
+row "  real click, pasted into xterm" "$(awk -v t="$paste_median" 'BEGIN {printf "%.1f", t / 10}')" "" "" ""
 
 # --- Exit -----------------------------------------------------------------------------------
 one_exit() { # copy(yes/no) -> ms

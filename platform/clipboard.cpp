@@ -25,6 +25,11 @@ void SetText(const QString &text)
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
 }
 
+void SetPrimary(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
+}
+
 void Flush()
 {
     if (s_clearPending) {

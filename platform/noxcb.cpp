@@ -2,6 +2,7 @@
 // and there is no clipboard keeper.
 #include "platform/clipboardserver.h"
 #include "platform/handover.h"
+#include "platform/pasteback.h"
 #include "platform/platformchoice.h"
 #include "platform/windowmanager.h"
 
@@ -52,5 +53,26 @@ void ExitNow(int status)
     std::fflush(nullptr);
     _exit(status);
 }
+
+void PasteBack::FollowActiveWindow() {}
+
+PasteBack::Support PasteBack::Supported()
+{
+    return QGuiApplication::platformName() == QLatin1StringView("wayland")
+               ? PasteBack::Support::NativeWayland
+               : PasteBack::Support::NoXTest;
+}
+
+bool PasteBack::HasTarget()
+{
+    return false;
+}
+
+void PasteBack::PasteIntoTarget(std::function<void(bool, const QString &)> done)
+{
+    done(false, QString());
+}
+
+void PasteBack::Refocus() {}
 
 } // namespace pukalo

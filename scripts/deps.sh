@@ -1,13 +1,13 @@
 # Sourced by the run and test scripts: installs with apt-get whatever Debian packages of a list
 # are missing, as root or through sudo, and nothing when all are there.
 
-BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libxcb1-dev libwayland-dev libfontconfig-dev fonts-ipafont-gothic fontconfig)
+BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libxcb1-dev libxcb-xtest0-dev libwayland-dev libfontconfig-dev fonts-ipafont-gothic fontconfig)
 X_PACKAGES=(xvfb openbox xdotool x11-utils)
 # dpkg-dev and file: cpack's Debian packages (dpkg-shlibdeps; cpack runs file on every binary).
 PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=("${X_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" python3 mozc-server emacs-mozc-bin xclip wmctrl
     desktop-file-utils appstream imagemagick fonts-noto-cjk clang-format locales strace
-    fcitx5 fcitx5-mozc fcitx5-frontend-qt6 dbus)
+    fcitx5 fcitx5-mozc fcitx5-frontend-qt6 dbus xterm python3-tk)
 # The users' own locale, besides C.UTF-8: fonts are chosen by it.
 TEST_LOCALES=(ja_JP.UTF-8)
 SCREENSHOT_PACKAGES=("${X_PACKAGES[@]}" imagemagick)

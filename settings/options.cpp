@@ -21,10 +21,11 @@ struct Option
 // The program writes only "1" (on) and "2" (off).
 constexpr char16_t kOn[] = u"1";
 constexpr char16_t kOff[] = u"2";
-constexpr std::array<Option, 3> kOptions = {{
+constexpr std::array<Option, 4> kOptions = {{
     {Key::Showlogo, u"Showlogo", kOn},
     {Key::Clipclear, u"Clipclear", kOff},
     {Key::Facechack, u"Facechack", kOff},
+    {Key::Paste, u"Paste", kOff},
 }};
 
 const Option &option(Key key)

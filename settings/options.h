@@ -11,6 +11,7 @@ enum class Key
     Showlogo,  // splash logo at start-up; on when nothing is stored
     Clipclear, // empty the clipboard on exit; off when nothing is stored
     Facechack, // keep the main window always on top; off when nothing is stored
+    Paste,     // paste a pick into the window the user was writing in; off when nothing is stored
 };
 
 QString Name(Key key);

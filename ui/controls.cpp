@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -115,6 +116,22 @@ void ListBox::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
         painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
     }
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !selectedItems().isEmpty())
+        emit Pick();
+    else
+        QListWidget::keyPressEvent(event);
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QListWidget::mouseDoubleClickEvent(event);
+    if (!selectedItems().isEmpty())
+        emit DblClick();
 }
 
 void ListBox::mousePressEvent(QMouseEvent *event)

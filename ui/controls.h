@@ -41,8 +41,12 @@ public:
 
 signals:
     void Click();
+    void Pick();     // Enter or Return on an entry
+    void DblClick(); // the second click of a double click, which Click does not report
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

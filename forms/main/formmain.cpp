@@ -4,11 +4,14 @@
 #include "forms/info/formver.h"
 #include "forms/main/loadcategory.h"
 #include "forms/main/mainwindow.h"
+#include "forms/main/pastenotice.h"
 #include "forms/main/topmost.h"
 #include "forms/search/formsearch.h"
 #include "forms/settings/formsettei.h"
 #include "forms/settings/settingsnotsaved.h"
 #include "platform/clipboard.h"
+#include "platform/pasteback.h"
+#include "platform/stderrline.h"
 #include "settings/history.h"
 #include "settings/options.h"
 #include "ui/controls.h"
@@ -16,8 +19,10 @@
 #include "ui/handler.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -57,6 +62,11 @@ void FormMain::connectHandlers()
     ConnectHandler(mnuSearch, &QAction::triggered, this, &FormMain::mnuSearch_Click);
     ConnectHandler(mnuSettei, &QAction::triggered, this, &FormMain::mnuSettei_Click);
     ConnectHandler(mnuTemae, &QAction::triggered, this, &FormMain::mnuTemae_Click);
+    ConnectHandler(mnuPaste, &QAction::triggered, this, &FormMain::mnuPaste_Click);
+    ConnectHandler(List1, &ListBox::Pick, this, &FormMain::List1_Pick);
+    ConnectHandler(List3, &ListBox::Pick, this, &FormMain::List3_Pick);
+    ConnectHandler(List1, &ListBox::DblClick, this, &FormMain::List1_DblClick);
+    ConnectHandler(List3, &ListBox::DblClick, this, &FormMain::List3_DblClick);
     ConnectHandler(mnuClipCliar, &QAction::triggered, this, &FormMain::mnuClipCliar_Click);
     ConnectHandler(mnuEnd, &QAction::triggered, this, &FormMain::mnuEnd_Click);
     ConnectHandler(mnuGohelp, &QAction::triggered, this, &FormMain::mnuGohelp_Click);
@@ -71,6 +81,7 @@ void FormMain::Form_Load()
     } else {
         mnuTemae->setChecked(false);
     }
+    mnuPaste->setChecked(Options::IsOn(Options::Key::Paste));
 
     for (const KaomojiCategory *category : CategoriesInDisplayOrder())
         Combo1->AddItem(QStringView(category->name).toString());
@@ -94,15 +105,40 @@ void FormMain::Combo1_Click()
 
 void FormMain::List1_Click()
 {
-    copyChosenKaomoji(List1);
+    copyChosenKaomoji(List1, !List1->ClickedByKeyboard());
 }
 
 void FormMain::List3_Click()
 {
-    copyChosenKaomoji(List3);
+    copyChosenKaomoji(List3, !List3->ClickedByKeyboard());
 }
 
-void FormMain::copyChosenKaomoji(ListBox *list)
+void FormMain::List1_Pick()
+{
+    copyChosenKaomoji(List1, true);
+}
+
+void FormMain::List3_Pick()
+{
+    copyChosenKaomoji(List3, true);
+}
+
+// The first click of a double click has pasted already and given the focus away; the second
+// has taken it back: the window the user writes in gets it again, and nothing is pasted twice.
+void FormMain::List1_DblClick()
+{
+    if (Options::IsOn(Options::Key::Paste) && !List1->Text().isEmpty())
+        PasteBack::Refocus();
+}
+
+void FormMain::List3_DblClick()
+{
+    if (Options::IsOn(Options::Key::Paste) && !List3->Text().isEmpty())
+        PasteBack::Refocus();
+}
+
+// `picked`: chosen by a click or Enter, not passed by with the arrow keys.
+void FormMain::copyChosenKaomoji(ListBox *list, bool picked)
 {
     // Spacer entries between the kaomoji are empty and copy nothing.
     if (list->Text().isEmpty())
@@ -113,7 +149,40 @@ void FormMain::copyChosenKaomoji(ListBox *list)
             category = QStringView(c.name).toString();
     }
     CopyKaomoji(list->Text());
-    remember(list->Text(), category, list->ClickedByKeyboard());
+    remember(list->Text(), category, !picked);
+    if (picked)
+        pasteIntoTarget(list->Text());
+}
+
+// With 「クリックで貼り付け」 on, a pick goes on into the window the user was writing in. Where
+// that window does not come back in time, the label's tooltip says so and the copy stays.
+void FormMain::pasteIntoTarget(const QString &kaomoji)
+{
+    if (!Options::IsOn(Options::Key::Paste) || !PasteBack::HasTarget())
+        return;
+    // The same kaomoji picked again within a double click's time is that double click's second
+    // half: it took the focus back, which goes back again; nothing is pasted twice.
+    static QElapsedTimer last;
+    static QString lastKaomoji;
+    if (kaomoji == lastKaomoji && last.isValid() &&
+        last.elapsed() < QApplication::doubleClickInterval())
+        return PasteBack::Refocus();
+    last.start();
+    lastKaomoji = kaomoji;
+    Clipboard::SetPrimary(kaomoji);
+    PasteBack::PasteIntoTarget([label = QPointer<QLabel>(LabeClipNow)](bool pasted,
+                                                                       const QString &why) {
+        if (!label)
+            return;
+        label->setToolTip(
+            pasted || why.isEmpty()
+                ? QString()
+                : QStringLiteral("貼り付けられませんでした（元のウィンドウに戻れませんでした）。"
+                                 "顔文字はコピーされています。"));
+        static bool told = false;
+        if (!pasted && !why.isEmpty() && !std::exchange(told, true))
+            StderrLine("could not paste into the window written in last: %s", qUtf8Printable(why));
+    });
 }
 
 void FormMain::CopyKaomoji(const QString &kaomoji)
@@ -145,6 +214,8 @@ void FormMain::searchChose(const QString &kaomoji, const QString &category, bool
     if (!clipboard->ownsClipboard() || clipboard->text() != kaomoji)
         CopyKaomoji(kaomoji);
     remember(kaomoji, category, passingBy);
+    if (!passingBy)
+        pasteIntoTarget(kaomoji);
 }
 
 void FormMain::mnuSearch_Click()
@@ -258,6 +329,16 @@ void MainWindow::SetAlwaysOnTopMark(bool on)
 {
     if (FormMain *main = FormSlot<FormMain>::Instance())
         main->SetAlwaysOnTopMark(on);
+}
+
+void FormMain::mnuPaste_Click()
+{
+    // Stored either way: the next desktop may be one where it works.
+    const bool on = mnuPaste->isChecked();
+    if (!Options::Write(Options::Key::Paste, on))
+        ReportSettingsNotSaved();
+    if (on)
+        ExplainIfPasteUnsupported();
 }
 
 void FormMain::mnuTemae_Click()

@@ -56,6 +56,11 @@ private:
     void Combo1_Click();
     void List1_Click();
     void List3_Click();
+    // Enter and a double click in a kaomoji list: picks, as a click is
+    void List1_Pick();
+    void List3_Pick();
+    void List1_DblClick();
+    void List3_DblClick();
 
     // Exit and clipboard commands
     void Command2_Click();
@@ -71,11 +76,13 @@ private:
     void mnuGohelp_Click();
     void Command4_Click();
     void mnuTemae_Click();
+    void mnuPaste_Click();
     void mnuSearch_Click();
 
     void buildDesign(); // formmain_design.cpp
     void connectHandlers();
-    void copyChosenKaomoji(ListBox *list);
+    void copyChosenKaomoji(ListBox *list, bool picked);
+    void pasteIntoTarget(const QString &kaomoji);
     void remember(const QString &kaomoji, const QString &category, bool passingBy);
     void searchChose(const QString &kaomoji, const QString &category, bool passingBy);
 
@@ -100,6 +107,7 @@ private:
     QAction *mnuSearch = nullptr;
     QAction *mnuSettei = nullptr;
     QAction *mnuTemae = nullptr;
+    QAction *mnuPaste = nullptr;
     QAction *mnuClipCliar = nullptr;
     QAction *mnuEnd = nullptr;
     QMenu *mnuHelp = nullptr;

@@ -61,6 +61,7 @@ void FormMain::buildDesign()
         {Level::Item, "mnuSearch", u"顔文字を探す(&F)...", Into(mnuSearch)},
         {Level::Item, "mnuSettei", u"設定(&S)", Into(mnuSettei)},
         {Level::CheckItem, "mnuTemae", u"常に手前に表示(&M)", Into(mnuTemae)},
+        {Level::CheckItem, "mnuPaste", u"クリックで貼り付け(&P)", Into(mnuPaste)},
         {Level::Separator, "mnuPukalosep1"},
         {Level::Item, "mnuClipCliar", u"クリップボードをクリア(&C)", Into(mnuClipCliar)},
         {Level::Item, "mnuEnd", u"終了(&E)", Into(mnuEnd)},

@@ -39,13 +39,17 @@ public:
             return false;
         const auto &request = *reinterpret_cast<xcb_selection_request_event_t *>(event);
         QClipboard *clipboard = QGuiApplication::clipboard();
-        if (request.selection != m_atoms.clipboard || !clipboard->ownsClipboard())
+        // CLIPBOARD, and PRIMARY where a paste into another window put the kaomoji there too.
+        const bool primary = request.selection == XCB_ATOM_PRIMARY;
+        if (primary ? !clipboard->ownsSelection()
+                    : request.selection != m_atoms.clipboard || !clipboard->ownsClipboard())
             return false;
-        const std::optional<selection::Text> text =
-            selection::FromUtf8(clipboard->text(QClipboard::Clipboard).toStdString());
+        const std::optional<selection::Text> text = selection::FromUtf8(
+            clipboard->text(primary ? QClipboard::Selection : QClipboard::Clipboard).toStdString());
         if (!text)
             return false;
-        selection::Answer(m_connection, m_atoms, *text, m_ownedSince, request);
+        selection::Answer(m_connection, m_atoms, *text, primary ? m_primarySince : m_ownedSince,
+                          request);
         return true;
     }
 
@@ -64,12 +68,14 @@ private:
         std::memcpy(&notify, event, sizeof notify);
         if (notify.selection == m_atoms.clipboard)
             m_ownedSince = notify.selectionTimestamp;
+        else if (notify.selection == XCB_ATOM_PRIMARY)
+            m_primarySince = notify.selectionTimestamp;
     }
 
     xcb_connection_t *m_connection;
     selection::Atoms m_atoms;
     uint8_t m_selectionNotify = 0;
-    xcb_timestamp_t m_ownedSince = XCB_CURRENT_TIME;
+    xcb_timestamp_t m_ownedSince = XCB_CURRENT_TIME, m_primarySince = XCB_CURRENT_TIME;
 };
 } // namespace
 

@@ -131,7 +131,7 @@ void Answer(xcb_connection_t *c, const Atoms &atoms, const Text &text, xcb_times
     const bool early = request.time != XCB_CURRENT_TIME && ownedSince != XCB_CURRENT_TIME &&
                        int32_t(request.time - ownedSince) < 0;
     bool served = false;
-    if (request.selection == atoms.clipboard && !early) {
+    if ((request.selection == atoms.clipboard || request.selection == XCB_ATOM_PRIMARY) && !early) {
         served =
             request.target == atoms.multiple
                 ? request.property != XCB_ATOM_NONE &&

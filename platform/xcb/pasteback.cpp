@@ -1,0 +1,270 @@
+#include "platform/pasteback.h"
+
+#include "platform/xcb/qtconnection.h"
+#include "platform/xcb/xcbutil.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTimer>
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#if defined(PUKALO_HAVE_XTEST)
+#include <xcb/xtest.h>
+#endif
+
+namespace pukalo::PasteBack {
+
+namespace {
+// Long enough for a busy window manager to hand the focus over, short enough that a pick never
+// pastes into a window the user has left meanwhile.
+constexpr int kActivationLimitMs = 1000;
+
+xcb_window_t root(xcb_connection_t *c)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
+// Every resource id a client creates carries the base the server gave its connection.
+bool isOurs(xcb_connection_t *c, xcb_window_t window)
+{
+    const xcb_setup_t *setup = xcb_get_setup(c);
+    return (window & ~setup->resource_id_mask) == setup->resource_id_base;
+}
+
+xcb_window_t activeWindow(xcb_connection_t *c, xcb_atom_t property)
+{
+    const xcb::Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, root(c), property, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!reply || xcb_get_property_value_length(reply.get()) != 4)
+        return XCB_NONE;
+    return *static_cast<const xcb_window_t *>(xcb_get_property_value(reply.get()));
+}
+
+bool exists(xcb_connection_t *c, xcb_window_t window)
+{
+    return xcb::Reply<xcb_get_window_attributes_reply_t>(xcb_get_window_attributes_reply(
+               c, xcb_get_window_attributes(c, window), nullptr)) != nullptr;
+}
+
+// Whether the keyboard focus is in the window itself or in one of its children.
+bool focusedIn(xcb_connection_t *c, xcb_window_t window)
+{
+    const xcb::Reply<xcb_get_input_focus_reply_t> focus(
+        xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    for (xcb_window_t w = focus ? focus->focus : XCB_NONE; w != XCB_NONE && w != root(c);) {
+        if (w == window)
+            return true;
+        const xcb::Reply<xcb_query_tree_reply_t> tree(
+            xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+        w = tree ? tree->parent : XCB_NONE;
+    }
+    return false;
+}
+
+// The first keycode that types this keysym.
+std::optional<xcb_keycode_t> keycodeOf(xcb_connection_t *c, xcb_keysym_t keysym)
+{
+    const xcb_setup_t *setup = xcb_get_setup(c);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    const xcb::Reply<xcb_get_keyboard_mapping_reply_t> map(xcb_get_keyboard_mapping_reply(
+        c, xcb_get_keyboard_mapping(c, setup->min_keycode, uint8_t(count)), nullptr));
+    if (!map)
+        return std::nullopt;
+    const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map.get());
+    for (int i = 0; i < count * map->keysyms_per_keycode; ++i) {
+        if (syms[i] == keysym)
+            return xcb_keycode_t(setup->min_keycode + i / map->keysyms_per_keycode);
+    }
+    return std::nullopt;
+}
+
+void sendActivation(xcb_connection_t *c, xcb_atom_t type, xcb_window_t window)
+{
+    xcb_client_message_event_t request = {};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = window;
+    request.type = type;
+    // Source 2, a pager: the user asked for it, and window managers that keep programs from
+    // stealing the focus let it through.
+    request.data.data32[0] = 2;
+    request.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, root(c),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char *>(&request));
+    xcb_flush(c);
+}
+
+// Shift+Insert, pressed and let go, as the keyboard would.
+bool sendPasteKeys(xcb_connection_t *c)
+{
+#if defined(PUKALO_HAVE_XTEST)
+    const std::optional<xcb_keycode_t> shift = keycodeOf(c, 0xffe1 /* Shift_L */);
+    const std::optional<xcb_keycode_t> insert = keycodeOf(c, 0xff63 /* Insert */);
+    if (!shift || !insert)
+        return false;
+    for (auto [type, code] :
+         {std::pair{XCB_KEY_PRESS, *shift}, std::pair{XCB_KEY_PRESS, *insert},
+          std::pair{XCB_KEY_RELEASE, *insert}, std::pair{XCB_KEY_RELEASE, *shift}})
+        xcb_test_fake_input(c, uint8_t(type), code, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_flush(c);
+    return true;
+#else
+    Q_UNUSED(c)
+    return false;
+#endif
+}
+
+// Follows _NET_ACTIVE_WINDOW on the root window, and carries out the paste waiting for it.
+class Follower : public QAbstractNativeEventFilter
+{
+public:
+    explicit Follower(xcb_connection_t *c) : m_c(c), m_active(xcb::Intern(c, "_NET_ACTIVE_WINDOW"))
+    {
+        m_poll.setInterval(10);
+        QObject::connect(&m_poll, &QTimer::timeout, [this] { tryToPaste(); });
+        noteActive();
+    }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if (type == "xcb_generic_event_t" && (event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY &&
+            reinterpret_cast<const xcb_property_notify_event_t *>(event)->atom == m_active) {
+            // After Qt has seen the event too.
+            QMetaObject::invokeMethod(
+                qApp, [this] { noteActive(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+    bool hasTarget() const { return m_target != XCB_NONE && exists(m_c, m_target); }
+
+    void paste(std::function<void(bool, const QString &)> done)
+    {
+        finish(false, QString()); // a pick made meanwhile replaces the one still waiting
+        if (!hasTarget())
+            return done(false, QString());
+        m_done = std::move(done);
+        m_pasting = m_target;
+        m_elapsed.start();
+        sendActivation(m_c, m_active, m_pasting);
+        m_poll.start();
+    }
+
+    void refocus()
+    {
+        if (hasTarget())
+            sendActivation(m_c, m_active, m_target);
+    }
+
+private:
+    void noteActive()
+    {
+        const xcb_window_t active = activeWindow(m_c, m_active);
+        if (active != XCB_NONE && !isOurs(m_c, active))
+            m_target = active;
+        tryToPaste();
+    }
+
+    // The keys go to the window with the keyboard focus: sent only once the window manager has
+    // made the target active and given it the focus.
+    void tryToPaste()
+    {
+        if (!m_done)
+            return;
+        if (activeWindow(m_c, m_active) == m_pasting && focusedIn(m_c, m_pasting)) {
+            const bool sent = sendPasteKeys(m_c);
+            finish(sent, sent ? QString() : QStringLiteral("the X server took no keys"));
+        } else if (m_elapsed.elapsed() > kActivationLimitMs) {
+            finish(false, QStringLiteral("the window did not become active"));
+        }
+    }
+
+    void finish(bool pasted, const QString &why)
+    {
+        m_poll.stop();
+        if (auto done = std::exchange(m_done, nullptr))
+            done(pasted, why);
+    }
+
+    xcb_connection_t *m_c;
+    xcb_atom_t m_active;
+    xcb_window_t m_target = XCB_NONE, m_pasting = XCB_NONE;
+    std::function<void(bool, const QString &)> m_done;
+    QTimer m_poll;
+    QElapsedTimer m_elapsed;
+};
+
+Follower *&follower()
+{
+    static Follower *instance = nullptr;
+    return instance;
+}
+} // namespace
+
+void FollowActiveWindow()
+{
+    xcb_connection_t *c = xcb::QtConnection();
+    if (!c || follower())
+        return;
+    // Added to what Qt already asks of the root window for itself.
+    const xcb::Reply<xcb_get_window_attributes_reply_t> attributes(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root(c)), nullptr));
+    const uint32_t mask =
+        (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(c, root(c), XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+    follower() = new Follower(c);
+    qApp->installNativeEventFilter(follower());
+}
+
+Support Supported()
+{
+    xcb_connection_t *c = xcb::QtConnection();
+    if (!c)
+        return QGuiApplication::platformName() == QLatin1StringView("wayland")
+                   ? Support::NativeWayland
+                   : Support::NoWindowManager;
+#if defined(PUKALO_HAVE_XTEST)
+    const xcb_query_extension_reply_t *xtest = xcb_get_extension_data(c, &xcb_test_id);
+    if (!xtest || !xtest->present)
+        return Support::NoXTest;
+#else
+    return Support::NoXTest;
+#endif
+    const xcb_atom_t active = xcb::Intern(c, "_NET_ACTIVE_WINDOW");
+    const xcb::Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        c,
+        xcb_get_property(c, 0, root(c), xcb::Intern(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096),
+        nullptr));
+    const auto *atoms =
+        reply ? static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get())) : nullptr;
+    if (!atoms ||
+        !std::count(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4, active))
+        return Support::NoWindowManager;
+    return Support::Supported;
+}
+
+bool HasTarget()
+{
+    return follower() && follower()->hasTarget();
+}
+
+void PasteIntoTarget(std::function<void(bool, const QString &)> done)
+{
+    if (!follower())
+        return done(false, QString());
+    follower()->paste(std::move(done));
+}
+
+void Refocus()
+{
+    if (follower())
+        follower()->refocus();
+}
+
+} // namespace pukalo::PasteBack
