@@ -67,9 +67,11 @@ struct Settling
     }
 };
 
+// Never torn down: it is written from the exit handler that runs when Qt ends the program on a
+// lost X server, after the statics made since the start are gone.
 Settling &settling()
 {
-    static Settling instance;
+    static Settling &instance = *new Settling;
     return instance;
 }
 } // namespace

@@ -16,9 +16,10 @@ QString path(const QString &name)
     return StateFilePath(QString::fromUtf8(program::kName), name + QStringLiteral("-size"));
 }
 
+// Never torn down, as the history's choice still settling: written from the exit handler.
 QHash<QString, QSize> &remembered()
 {
-    static QHash<QString, QSize> sizes;
+    static QHash<QString, QSize> &sizes = *new QHash<QString, QSize>;
     return sizes;
 }
 } // namespace

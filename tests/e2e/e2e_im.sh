@@ -55,8 +55,8 @@ wait_focus "$SEARCH"
 # The field's input context known to fcitx5 (state 1), then Mozc switched on for it.
 wait_for 50 eval '[[ $(remote) == 1 ]]' ||
     fail "fcitx5 has no input context for the field: $(im_state)"
-remote -o
-wait_for 50 im_on || fail "Mozc did not come on: $(im_state)"
+# Asked again until it holds: a slow program may still be handing fcitx5 the field's focus.
+wait_for 100 eval 'im_on || { remote -o; false; }' || fail "Mozc did not come on: $(im_state)"
 [[ $(results_blank) == 1 ]] || fail "results before anything was typed"
 other_copies ''
 xdotool type --delay 80 naku
