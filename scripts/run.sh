@@ -41,7 +41,8 @@ pids+=($pukalo)
 echo "No display: running Pukalo on the virtual display $DISPLAY" >&2
 window=
 for _ in $(seq 150); do
-    window=$(xdotool search --all --onlyvisible --pid "$pukalo" --name '^プカロ！$' 2>/dev/null |
+    # xdotool matches the Japanese title only in a UTF-8 locale, whatever the user's is.
+    window=$(LC_ALL=C.UTF-8 xdotool search --all --onlyvisible --pid "$pukalo" --name '^プカロ！$' 2>/dev/null |
         head -n1 || true)
     [[ -n $window ]] && break
     sleep 0.1

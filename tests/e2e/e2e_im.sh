@@ -24,6 +24,10 @@ if [[ $(id -u) -eq 0 ]]; then
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
     chmod o+x "$E2E_TMP"
     chown -R nobody:nogroup "$home"
+    # The build may be where only root may go (/root): the program and its windows copied out.
+    mkdir -m 755 "$E2E_TMP/bin"
+    cp "$PUKALO" "$(dirname "$PUKALO")/pukalo-gui.so" "$E2E_TMP/bin/"
+    PUKALO=$E2E_TMP/bin/pukalo
 fi
 # The session's bus address is written down for the input method's state to be asked from here.
 "${as_user[@]}" env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin LANG=ja_JP.UTF-8 \
@@ -31,9 +35,9 @@ fi
     dbus-run-session -- sh -c 'echo "$DBUS_SESSION_BUS_ADDRESS" >"$HOME/bus"
         fcitx5 -d >"$HOME/fcitx5.log" 2>&1
         for i in $(seq 100); do fcitx5-remote >/dev/null 2>&1 && break; sleep 0.1; done
-        exec "$PUKALO"' >"$E2E_TMP/pukalo.out" 2>"$E2E_TMP/pukalo.err" </dev/null &
+        exec "$PUKALO"' >"$E2E_TMP/pukalo.out" 2>"$home/pukalo.err" </dev/null &
 PIDS_TO_KILL+=($!)
-wait_for 150 sh -c "xdotool search --onlyvisible --name '^プカロ！\$' | grep -q ." || fail "no main window"
+wait_for 150 sh -c "xdotool search --onlyvisible --name '^プカロ！\$' | grep -q ." || fail "no main window: $(cat "$home/pukalo.err" "$home/fcitx5.log" 2>&1 | tail -n 8)"
 MAIN=$(xdotool search --onlyvisible --name '^プカロ！$' | head -n1)
 PUKALO_PID=$(xprop -id "$MAIN" _NET_WM_PID | awk '{print $3}')
 remote() { "${as_user[@]}" env DBUS_SESSION_BUS_ADDRESS="$(cat "$home/bus")" fcitx5-remote "$@" 2>/dev/null; }
