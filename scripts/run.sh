@@ -14,6 +14,9 @@ if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
 fi
 
 ensure_packages "${SCREENSHOT_PACKAGES[@]}"
+# A desktop runs programs in a UTF-8 locale; a bare login may have none (then Qt names the window
+# in bytes the tools cannot match).
+[[ $(locale charmap 2>/dev/null) == UTF-8 ]] || export LC_ALL=C.UTF-8
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -41,8 +44,7 @@ pids+=($pukalo)
 echo "No display: running Pukalo on the virtual display $DISPLAY" >&2
 window=
 for _ in $(seq 150); do
-    # xdotool matches the Japanese title only in a UTF-8 locale, whatever the user's is.
-    window=$(LC_ALL=C.UTF-8 xdotool search --all --onlyvisible --pid "$pukalo" --name '^プカロ！$' 2>/dev/null |
+    window=$(xdotool search --all --onlyvisible --pid "$pukalo" --name '^プカロ！$' 2>/dev/null |
         head -n1 || true)
     [[ -n $window ]] && break
     sleep 0.1

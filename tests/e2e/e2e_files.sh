@@ -19,7 +19,7 @@ if [[ -z ${PUKALO_IN_NAMESPACE:-} ]]; then
     echo "SKIPPED: no mount namespace (unshare, or sudo for it)" && exit 77
 fi
 source "$(dirname "$0")/lib.sh"
-need "${X_TOOLS[@]}" strace python3 mkfifo
+need "${X_TOOLS[@]}" strace python3 mkfifo mount umount
 mount --bind "$E2E_TMP" "$E2E_TMP" && mount --make-private "$E2E_TMP" || fail "no private mount"
 trap 'umount -R -l "$E2E_TMP" 2>/dev/null; e2e_cleanup' EXIT
 # In a user namespace, the X server's sockets in a folder of the namespace's own: it may not
