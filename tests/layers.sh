@@ -7,31 +7,29 @@
 set -uo pipefail
 cd "${1:-$(dirname "$0")/..}"
 layers=(platform catalogue settings ui forms app)
-rank() {
-    local i
-    for i in "${!layers[@]}"; do [[ ${layers[i]} == "$1" ]] && echo "$i" && return; done
-    echo -1
-}
+declare -A ranks
+for i in "${!layers[@]}"; do ranks[${layers[i]}]=$i; done
 faults=0
 fault() { echo "$*" && faults=1; }
 
 for folder in */; do
     folder=${folder%/}
-    [[ $folder == @(tests|bench|build|docs|scripts|shots) || $(rank "$folder") -ge 0 ]] && continue
+    [[ $folder == @(tests|bench|build|docs|scripts|shots) || -n ${ranks[$folder]+known} ]] && continue
     [[ -n $(find "$folder" -name '*.cpp' -o -name '*.h' | head -n1) ]] &&
         fault "$folder/ holds sources but is no layer"
 done
 # "…" and <…> alike, with any blanks after the # (a <…> include of a system header names no
 # folder of this tree and is not checked).
+include='^([^:]*):[[:space:]]*#[[:space:]]*include[[:space:]]*([<"])([^">]*)[">]'
 while IFS= read -r line; do
-    file=${line%%:*} included=$(sed -E 's/^[^:]*:[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]([^">]*)[">].*/\1/' <<<"$line")
+    [[ $line =~ $include ]] || continue
+    file=${BASH_REMATCH[1]} quoted=${BASH_REMATCH[2]} included=${BASH_REMATCH[3]}
     from=${file%%/*} to=${included%%/*}
-    quoted=$([[ $line =~ include[[:space:]]*\" ]] && echo 1)
     if [[ /$included/ == */../* ]]; then
         fault "$file includes $included: a path through .."
-    elif [[ $included != */* || $(rank "$to") -lt 0 ]]; then
-        [[ -n $quoted ]] && fault "$file includes $included: no folder of the layers"
-    elif (($(rank "$to") > $(rank "$from"))); then
+    elif [[ $included != */* || -z ${ranks[$to]+known} ]]; then
+        [[ $quoted == '"' ]] && fault "$file includes $included: no folder of the layers"
+    elif ((ranks[$to] > ranks[$from])); then
         fault "$file includes $included, a layer above its own"
     elif [[ $included == forms/main/formmain.h && $from == forms && $file != forms/main/* ]]; then
         fault "$file includes $included: windows reach the main window through mainwindow.h"

@@ -33,12 +33,13 @@ e2e_cleanup() {
 trap e2e_cleanup EXIT
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 
-# Polls a command until it succeeds; false after $1 tenths of a second.
+# Polls a command until it succeeds; false after $1 tenths of a second (counted in polls, so
+# a slow command waits longer, never shorter).
 wait_for() {
     local i
-    for ((i = 0; i < $1; i++)); do
+    for ((i = 0; i < $1 * 4; i++)); do
         "${@:2}" >/dev/null 2>&1 && return 0
-        sleep 0.1
+        sleep 0.025
     done
     return 1
 }
@@ -160,12 +161,14 @@ other_copies() {
     wait_clipboard "$1" || fail "xclip did not take the clipboard"
 }
 
-# Live processes of this name that belong to this test's display.
+# Live processes of this name that belong to this test's display. Reads /proc without a
+# process per entry: the tests wait on this in loops.
 own_processes() {
-    local p
+    local p comm stat
     for p in /proc/[0-9]*; do
-        [[ $(cat "$p/comm" 2>/dev/null) == "$1" ]] || continue
-        [[ $(awk '{print $3}' "$p/stat" 2>/dev/null) != Z ]] || continue
+        { read -r comm <"$p/comm" && [[ $comm == "$1" ]] && read -r stat <"$p/stat"; } 2>/dev/null || continue
+        stat=${stat##*) }
+        [[ ${stat:0:1} != Z ]] || continue
         tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && echo "${p#/proc/}"
     done
     return 0
