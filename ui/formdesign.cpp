@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -254,8 +255,42 @@ QPoint middle(QSize size, QMargins extents)
     return frame.topLeft() + QPoint(extents.left(), extents.top());
 }
 
+// Moves a window, framed late, to where its frame is centred, and keeps it there while the
+// window manager finishes framing it. Through the widget, whose own idea of its place Qt sends
+// again with any later change of size: a move of the native window alone left the widget's
+// old place to be sent back (seen about once in a hundred late starts). A place reported
+// meanwhile from before the move is mended a few times at most, within the first second.
+class KeepCentred : public QObject
+{
+public:
+    KeepCentred(QWidget *window, QRect place)
+        : QObject(window), m_place(place), m_deadline(1000)
+    {
+        window->setGeometry(place);
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Move)
+            return false;
+        auto *window = static_cast<QWidget *>(watched);
+        if (m_deadline.hasExpired() || m_mends == 3) {
+            deleteLater();
+        } else if (window->geometry().topLeft() != m_place.topLeft()) {
+            ++m_mends;
+            window->setGeometry(m_place);
+        }
+        return false;
+    }
+
+private:
+    QRect m_place;
+    QDeadlineTimer m_deadline;
+    int m_mends = 0;
+};
+
 // Places the window the moment it is shown, before it is mapped, with the frame the window
-// manager has said by then; where it says so only later, moves it once when it does.
+// manager has said by then; where it says so only later, moves it when it does.
 class CentreWhenShown : public QObject
 {
 public:
@@ -274,9 +309,9 @@ public:
             // menu bar, say), and QWidget::move() would add the frame Qt has learnt so far: the
             // size it is shown at, and the native window placed by itself.
             WhenFrameExtentsKnown(window, [window = QPointer<QWidget>(window), size] {
-                if (window && window->windowHandle())
-                    window->windowHandle()->setPosition(
-                        middle(size, FrameExtents(window).value_or(QMargins())));
+                if (window)
+                    new KeepCentred(
+                        window, QRect(middle(size, FrameExtents(window).value_or(QMargins())), size));
             });
         }
         window->removeEventFilter(this);
