@@ -263,8 +263,7 @@ QPoint middle(QSize size, QMargins extents)
 class KeepCentred : public QObject
 {
 public:
-    KeepCentred(QWidget *window, QRect place)
-        : QObject(window), m_place(place), m_deadline(1000)
+    KeepCentred(QWidget *window, QRect place) : QObject(window), m_place(place), m_deadline(1000)
     {
         window->setGeometry(place);
         window->installEventFilter(this);
@@ -311,7 +310,8 @@ public:
             WhenFrameExtentsKnown(window, [window = QPointer<QWidget>(window), size] {
                 if (window)
                     new KeepCentred(
-                        window, QRect(middle(size, FrameExtents(window).value_or(QMargins())), size));
+                        window,
+                        QRect(middle(size, FrameExtents(window).value_or(QMargins())), size));
             });
         }
         window->removeEventFilter(this);
