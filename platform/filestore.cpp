@@ -97,9 +97,9 @@ Read ReadFile(const QString &path, qint64 limit, QByteArray *bytes, QString *why
 bool ReplaceFile(const QString &given, const QByteArray &bytes, QString *why)
 {
     // A link (a user's dotfiles) stays a link: its target is what is replaced.
-    const QString path = QFileInfo(given).isSymLink() && !QFileInfo(given).symLinkTarget().isEmpty()
-                             ? QFileInfo(given).symLinkTarget()
-                             : given;
+    const QFileInfo link(given);
+    const QString path =
+        link.isSymLink() && !link.symLinkTarget().isEmpty() ? link.symLinkTarget() : given;
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
         *why = QStringLiteral("cannot make the folder %1").arg(folder);
@@ -140,20 +140,29 @@ bool ReplaceFile(const QString &given, const QByteArray &bytes, QString *why)
 
 Lock::Lock(const QString &path, std::chrono::milliseconds limit)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        m_why = QStringLiteral("cannot make the folder %1").arg(folder);
         return;
+    }
     m_lock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
     // A lock file left empty, or naming a process that is gone, is a killed writer's: cleared
     // at once instead of after Qt's thirty seconds. A live writer holds it for milliseconds.
     m_lock->setStaleLockTime(std::chrono::milliseconds(500));
-    if (!m_lock->tryLock(limit))
-        m_lock.reset();
+    if (m_lock->tryLock(limit))
+        return;
+    m_why = m_lock->error() == QLockFile::LockFailedError
+                ? QStringLiteral("its lock is held by another program")
+                : QStringLiteral("its lock file %1.lock cannot be made").arg(path);
+    m_lock.reset();
 }
 
 Lock::~Lock() = default;
 
-bool Lock::IsLocked() const
+bool Lock::IsLocked(QString *why) const
 {
+    if (!m_lock && why)
+        *why = m_why;
     return m_lock != nullptr;
 }
 

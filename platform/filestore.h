@@ -38,10 +38,12 @@ class Lock
 public:
     Lock(const QString &path, std::chrono::milliseconds limit);
     ~Lock();
-    bool IsLocked() const;
+    // False, with the reason in `why` if given, where another program held it past the limit.
+    bool IsLocked(QString *why = nullptr) const;
 
 private:
     std::unique_ptr<QLockFile> m_lock;
+    QString m_why;
 };
 
 } // namespace pukalo::FileStore

@@ -96,10 +96,8 @@ bool Add(const CatalogueEntry &entry, QString *why)
     settling().entry.reset();
     settling().timer.stop();
     const FileStore::Lock lock(FilePath(), kLockLimit);
-    if (!lock.IsLocked()) {
-        *why = QStringLiteral("its lock is held by another program");
+    if (!lock.IsLocked(why))
         return false;
-    }
     QByteArray bytes;
     switch (FileStore::ReadFile(FilePath(), kMostBytes, &bytes, why)) {
     case FileStore::Read::Done:
@@ -145,10 +143,8 @@ bool Clear(QString *why)
     if (!QFileInfo::exists(FilePath()) && !QFileInfo(FilePath()).isSymLink())
         return true;
     const FileStore::Lock lock(FilePath(), kLockLimit);
-    if (!lock.IsLocked()) {
-        *why = QStringLiteral("its lock is held by another program");
+    if (!lock.IsLocked(why))
         return false;
-    }
     return FileStore::ReplaceFile(FilePath(), {}, why);
 }
 

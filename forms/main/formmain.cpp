@@ -123,17 +123,21 @@ void FormMain::List3_Pick()
     copyChosenKaomoji(List3, true);
 }
 
-// The first click of a double click has pasted already and given the focus away; the second
-// has taken it back: the window the user writes in gets it again, and nothing is pasted twice.
 void FormMain::List1_DblClick()
 {
-    if (Options::IsOn(Options::Key::Paste) && !List1->Text().isEmpty())
-        PasteBack::Refocus();
+    refocusAfterDoubleClick(List1);
 }
 
 void FormMain::List3_DblClick()
 {
-    if (Options::IsOn(Options::Key::Paste) && !List3->Text().isEmpty())
+    refocusAfterDoubleClick(List3);
+}
+
+// The first click of a double click has pasted already and given the focus away; the second
+// has taken it back: the window the user writes in gets it again, and nothing is pasted twice.
+void FormMain::refocusAfterDoubleClick(const ListBox *list)
+{
+    if (Options::IsOn(Options::Key::Paste) && !list->Text().isEmpty())
         PasteBack::Refocus();
 }
 

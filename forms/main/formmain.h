@@ -83,6 +83,7 @@ private:
     void connectHandlers();
     void copyChosenKaomoji(ListBox *list, bool picked);
     void pasteIntoTarget(const QString &kaomoji);
+    void refocusAfterDoubleClick(const ListBox *list);
     void remember(const QString &kaomoji, const QString &category, bool passingBy);
     void searchChose(const QString &kaomoji, const QString &category, bool passingBy);
 

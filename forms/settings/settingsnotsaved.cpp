@@ -17,25 +17,30 @@ std::function<void()> &reporter()
     static std::function<void()> instance;
     return instance;
 }
+
+// A warning over the window in use, or to the test's reporter in its place.
+void warn(const QString &text)
+{
+    if (reporter()) {
+        reporter()();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(program::kTitle), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
 } // namespace
 
 void ReportSettingsNotSaved()
 {
     const QString file = Options::FilePath();
     StderrLine("could not save the settings to %s", qUtf8Printable(file));
-    if (reporter()) {
-        reporter()();
-        return;
-    }
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(program::kTitle),
-                    QStringLiteral("設定を保存できませんでした。\n"
-                                   "保存先のフォルダーに書き込めるか、ディスクに空きがあるかを"
-                                   "確かめてください。\n\n"
-                                   "保存先: %1\n\n"
-                                   "今回選んだ設定は、プカロを終了するまで有効です。")
-                        .arg(file),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    warn(QStringLiteral("設定を保存できませんでした。\n"
+                        "保存先のフォルダーに書き込めるか、ディスクに空きがあるかを"
+                        "確かめてください。\n\n"
+                        "保存先: %1\n\n"
+                        "今回選んだ設定は、プカロを終了するまで有効です。")
+             .arg(file));
 }
 
 void ReportHistoryNotSaved(const QString &why)
@@ -45,17 +50,10 @@ void ReportHistoryNotSaved(const QString &why)
     const QString file = History::FilePath();
     StderrLine("could not save the recently used kaomoji to %s: %s", qUtf8Printable(file),
                qUtf8Printable(why));
-    if (reporter()) {
-        reporter()();
-        return;
-    }
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(program::kTitle),
-                    QStringLiteral("最近使った顔文字を保存できませんでした。\n"
-                                   "コピーはできています。以後、このことはお知らせしません。\n\n"
-                                   "保存先: %1\n%2")
-                        .arg(file, why),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    warn(QStringLiteral("最近使った顔文字を保存できませんでした。\n"
+                        "コピーはできています。以後、このことはお知らせしません。\n\n"
+                        "保存先: %1\n%2")
+             .arg(file, why));
 }
 
 void SetSettingsNotSavedReporterForTesting(std::function<void()> instance)

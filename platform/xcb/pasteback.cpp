@@ -7,7 +7,6 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTimer>
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -22,11 +21,6 @@ namespace {
 // pastes into a window the user has left meanwhile.
 constexpr int kActivationLimitMs = 1000;
 
-xcb_window_t root(xcb_connection_t *c)
-{
-    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-}
-
 // Every resource id a client creates carries the base the server gave its connection.
 bool isOurs(xcb_connection_t *c, xcb_window_t window)
 {
@@ -37,7 +31,7 @@ bool isOurs(xcb_connection_t *c, xcb_window_t window)
 xcb_window_t activeWindow(xcb_connection_t *c, xcb_atom_t property)
 {
     const xcb::Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, root(c), property, XCB_ATOM_WINDOW, 0, 1), nullptr));
+        c, xcb_get_property(c, 0, xcb::Root(c), property, XCB_ATOM_WINDOW, 0, 1), nullptr));
     if (!reply || xcb_get_property_value_length(reply.get()) != 4)
         return XCB_NONE;
     return *static_cast<const xcb_window_t *>(xcb_get_property_value(reply.get()));
@@ -54,7 +48,7 @@ bool focusedIn(xcb_connection_t *c, xcb_window_t window)
 {
     const xcb::Reply<xcb_get_input_focus_reply_t> focus(
         xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-    for (xcb_window_t w = focus ? focus->focus : XCB_NONE; w != XCB_NONE && w != root(c);) {
+    for (xcb_window_t w = focus ? focus->focus : XCB_NONE; w != XCB_NONE && w != xcb::Root(c);) {
         if (w == window)
             return true;
         const xcb::Reply<xcb_query_tree_reply_t> tree(
@@ -81,21 +75,11 @@ std::optional<xcb_keycode_t> keycodeOf(xcb_connection_t *c, xcb_keysym_t keysym)
     return std::nullopt;
 }
 
+// Source 2, a pager: the user asked for it, and window managers that keep programs from stealing
+// the focus let it through.
 void sendActivation(xcb_connection_t *c, xcb_atom_t type, xcb_window_t window)
 {
-    xcb_client_message_event_t request = {};
-    request.response_type = XCB_CLIENT_MESSAGE;
-    request.format = 32;
-    request.window = window;
-    request.type = type;
-    // Source 2, a pager: the user asked for it, and window managers that keep programs from
-    // stealing the focus let it through.
-    request.data.data32[0] = 2;
-    request.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(c, 0, root(c),
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&request));
-    xcb_flush(c);
+    xcb::SendToWindowManager(c, window, type, {2, XCB_CURRENT_TIME});
 }
 
 // Shift+Insert, pressed and let go, as the keyboard would.
@@ -213,10 +197,10 @@ void FollowActiveWindow()
         return;
     // Added to what Qt already asks of the root window for itself.
     const xcb::Reply<xcb_get_window_attributes_reply_t> attributes(
-        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root(c)), nullptr));
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, xcb::Root(c)), nullptr));
     const uint32_t mask =
         (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_change_window_attributes(c, root(c), XCB_CW_EVENT_MASK, &mask);
+    xcb_change_window_attributes(c, xcb::Root(c), XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
     follower() = new Follower(c);
     qApp->installNativeEventFilter(follower());
@@ -236,15 +220,7 @@ Support Supported()
 #else
     return Support::NoXTest;
 #endif
-    const xcb_atom_t active = xcb::Intern(c, "_NET_ACTIVE_WINDOW");
-    const xcb::Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c,
-        xcb_get_property(c, 0, root(c), xcb::Intern(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096),
-        nullptr));
-    const auto *atoms =
-        reply ? static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get())) : nullptr;
-    if (!atoms ||
-        !std::count(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4, active))
+    if (!xcb::WindowManagerSupports(c, "_NET_ACTIVE_WINDOW"))
         return Support::NoWindowManager;
     return Support::Supported;
 }

@@ -6,7 +6,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 #include <QWidget>
-#include <algorithm>
 #include <map>
 
 namespace pukalo {
@@ -48,15 +47,8 @@ void RequestFrameExtents(QWidget *window)
     xcb_connection_t *c = xcb::QtConnection();
     if (!c)
         return;
-    xcb_client_message_event_t request = {};
-    request.response_type = XCB_CLIENT_MESSAGE;
-    request.format = 32;
-    request.window = xcb_window_t(window->winId());
-    request.type = xcb::Intern(c, "_NET_REQUEST_FRAME_EXTENTS");
-    xcb_send_event(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char *>(&request));
-    xcb_flush(c);
+    xcb::SendToWindowManager(c, xcb_window_t(window->winId()),
+                             xcb::Intern(c, "_NET_REQUEST_FRAME_EXTENTS"));
 }
 
 std::optional<QMargins> FrameExtents(QWidget *window)
@@ -125,16 +117,7 @@ bool AlwaysOnTopSupported()
         // Native Wayland lets no program keep its window above others; elsewhere Qt does it.
         return QGuiApplication::platformName() != QLatin1StringView("wayland");
     }
-    const xcb_atom_t above = xcb::Intern(c, "_NET_WM_STATE_ABOVE");
-    const xcb::Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c,
-        xcb_get_property(c, 0, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root,
-                         xcb::Intern(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096),
-        nullptr));
-    const auto *atoms =
-        reply ? static_cast<const xcb_atom_t *>(xcb_get_property_value(reply.get())) : nullptr;
-    return atoms &&
-           std::count(atoms, atoms + xcb_get_property_value_length(reply.get()) / 4, above);
+    return xcb::WindowManagerSupports(c, "_NET_WM_STATE_ABOVE");
 }
 
 } // namespace pukalo

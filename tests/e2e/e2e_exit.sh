@@ -134,17 +134,7 @@ echo "ok: a missing or broken keeper is reported and the exit stays prompt"
 
 # --- A Wayland compositor that accepts and never answers: the exit gives up on it within a
 # second and the X keeper keeps the copy, without a word of loss -------------------------------
-python3 -c 'import socket, sys, time
-s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(8); print("ready", flush=True); time.sleep(600)' \
-    "$XDG_RUNTIME_DIR/wayland-silent" >"$E2E_TMP/silent.out" &
-PIDS_TO_KILL+=($!)
-wait_for 50 grep -q ready "$E2E_TMP/silent.out" || fail "the silent compositor did not start"
-other_copies ''
-start_pukalo WAYLAND_DISPLAY=wayland-silent
-copy_kaomoji 1 L 0 '(^^)'
-kill -TERM "$PUKALO_PID"
-wait_for 20 ended || fail "the exit hung on a silent Wayland compositor"
-wait_exit
+copy_and_exit_beside_compositor wayland-silent 20
 wait_for 10 keeper_count 1 && clipboard_is '(^^)' || fail "silent compositor: clipboard has [$(clipboard)]"
 ! grep -q 'could not be kept' "$E2E_TMP/pukalo.err" || fail "a loss reported although the keeper kept it"
 echo "ok: a silent Wayland compositor: the exit stays prompt and the copy is kept"

@@ -152,21 +152,7 @@ wait_exit
 echo "ok: two instances writing the history at once, one slow to sync: nothing lost"
 
 # --- A Wayland compositor whose listen queue is full: the exit is bounded, the copy kept -----
-python3 -c 'import socket, sys, time
-s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(0); held = []
-while True:
-    c = socket.socket(socket.AF_UNIX); c.setblocking(False)
-    try: c.connect(sys.argv[1]); held.append(c)
-    except BlockingIOError: break
-print("full", flush=True); time.sleep(600)' "$XDG_RUNTIME_DIR/wayland-full" >"$E2E_TMP/full.out" &
-PIDS_TO_KILL+=($!)
-wait_for 50 grep -q full "$E2E_TMP/full.out" || fail "the full listen queue was not made"
-other_copies ''
-start_pukalo WAYLAND_DISPLAY=wayland-full
-copy_kaomoji 1 L 0 '(^^)'
-kill -TERM "$PUKALO_PID"
-wait_for 30 ended || fail "the exit hung on a full Wayland listen queue"
-wait_exit
+copy_and_exit_beside_compositor wayland-full 30 full
 clipboard_is '(^^)' || fail "the copy was lost at the exit"
 echo "ok: a full Wayland listen queue: the exit gives up within its second, the copy is kept"
 

@@ -161,6 +161,27 @@ other_copies() {
     wait_clipboard "$1" || fail "xclip did not take the clipboard"
 }
 
+# A Wayland compositor that takes connections and never answers, at $XDG_RUNTIME_DIR/NAME;
+# "full": its listen queue filled, so that a connect would wait. Then the program copies with it
+# as its compositor and is told to end: it must end within the tenths of a second given.
+copy_and_exit_beside_compositor() { # name tenths [full]
+    python3 -c 'import socket, sys, time
+s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(0 if sys.argv[2] else 8); held = []
+while sys.argv[2]:
+    c = socket.socket(socket.AF_UNIX); c.setblocking(False)
+    try: c.connect(sys.argv[1]); held.append(c)
+    except BlockingIOError: break
+print("ready", flush=True); time.sleep(600)' "$XDG_RUNTIME_DIR/$1" "${3:-}" >"$E2E_TMP/$1.out" &
+    PIDS_TO_KILL+=($!)
+    wait_for 50 grep -q ready "$E2E_TMP/$1.out" || fail "the compositor $1 was not made"
+    other_copies ''
+    start_pukalo WAYLAND_DISPLAY="$1"
+    copy_kaomoji 1 L 0 '(^^)'
+    kill -TERM "$PUKALO_PID"
+    wait_for "$2" ended || fail "the exit hung on the compositor $1"
+    wait_exit
+}
+
 # Live processes of this name that belong to this test's display. Reads /proc without a
 # process per entry: the tests wait on this in loops.
 own_processes() {
