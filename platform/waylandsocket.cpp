@@ -16,14 +16,15 @@ namespace pukalo {
 
 int ConnectToWayland(const QElapsedTimer &clock, int limitMs)
 {
-    const QByteArray name =
-        qgetenv("WAYLAND_DISPLAY").isEmpty() ? QByteArray("wayland-0") : qgetenv("WAYLAND_DISPLAY");
-    const QByteArray path = name.startsWith('/') ? name : qgetenv("XDG_RUNTIME_DIR") + '/' + name;
+    QByteArray name = qgetenv("WAYLAND_DISPLAY");
+    if (name.isEmpty())
+        name = "wayland-0";
+    const QByteArray folder = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray path = name.startsWith('/') ? name : folder + '/' + name;
     sockaddr_un address = {};
     address.sun_family = AF_UNIX;
-    if (!name.startsWith('/') && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        return -1;
-    if (size_t(path.size()) >= sizeof address.sun_path)
+    if ((!name.startsWith('/') && folder.isEmpty()) ||
+        size_t(path.size()) >= sizeof address.sun_path)
         return -1;
     std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
