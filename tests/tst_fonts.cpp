@@ -1,6 +1,6 @@
 // Every caption, label and list entry of every window fits its control, with whichever Japanese
 // gothic fontconfig offers (the test runs once with IPA alone, once with Noto CJK alone: the
-// family named in ONLY_FONT; without it installed the run is skipped).
+// family named in ONLY_FONT; without it installed the run is skipped), at the scale the run sets.
 
 #include "catalogue/catalogue.h"
 #include "forms/info/formhelp.h"
@@ -13,6 +13,8 @@
 #include "ui/japanesefont.h"
 
 #include <QCheckBox>
+#include <QImage>
+#include <QSet>
 #include <QStyle>
 #include <QTest>
 #include <QTextLayout>
@@ -48,6 +50,55 @@ static QString overflow(const QString &text, const QFont &font, int width, int h
     return {};
 }
 
+// Where the ink of a list's entries, as painted, meets an edge of the list's inside: glyphs drawn
+// there are cut or touch the frame. Read from the pixels, whatever drew them; and every row in
+// view, not scrolled past.
+static QString inkAtEdges(ListBox *list)
+{
+    const QImage whole = list->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = whole.devicePixelRatio();
+    const QRect inside = list->contentsRect(); // within the frame
+    const QImage image = whole.copy(
+        QRectF(QRectF(inside).topLeft() * ratio, QRectF(inside).size() * ratio).toAlignedRect());
+    const QColor base = list->palette().color(QPalette::Base);
+    // At a fractional place the frame's line may be drawn a device pixel inside: it is no ink.
+    const QRgb frame = whole.pixel(0, whole.height() / 2);
+    auto ink = [&](int x, int y) {
+        const QColor c = image.pixelColor(x, y);
+        return c.rgb() != frame && std::abs(c.red() - base.red()) +
+                                           std::abs(c.green() - base.green()) +
+                                           std::abs(c.blue() - base.blue()) >
+                                       48;
+    };
+    const int w = image.width(), h = image.height();
+    QSet<QString> edges;
+    for (int x = 0; x < w; ++x) {
+        if (ink(x, 0))
+            edges << QStringLiteral("top");
+        if (ink(x, h - 1))
+            edges << QStringLiteral("bottom");
+    }
+    for (int y = 0; y < h; ++y) {
+        for (int x : {0, w - 1}) {
+            const QPoint at = (QPointF(x, y) / ratio).toPoint() + inside.topLeft();
+            const QListWidgetItem *item = list->itemAt(list->viewport()->mapFrom(list, at));
+            if (ink(x, y))
+                edges << QStringLiteral("%1 of 「%2」")
+                             .arg(x ? u"right" : u"left", item ? item->text() : QString());
+        }
+    }
+    const int last = list->count() - 1;
+    if (last >= 0 && !list->viewport()->rect().contains(list->visualItemRect(list->item(last))))
+        edges << QStringLiteral("the last row out of view");
+    if (edges.isEmpty())
+        return {};
+    QStringList sorted(edges.begin(), edges.end());
+    sorted.sort();
+    return QStringLiteral("%1 from 「%2」: ink at the %3")
+        .arg(list->objectName(), list->item(0) ? list->item(0)->text() : QString(),
+             sorted.join(u", "));
+}
+
 class TestFonts : public QObject
 {
     Q_OBJECT
@@ -77,17 +128,19 @@ class TestFonts : public QObject
                              box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
             m_overflows << overflow(box->text(), box->font(), room, box->height(), false);
         }
-        // A list entry fits, or is as narrow as stays legible and cut at the list's edge.
+        // A list entry fits, narrowed and made smaller no further than stays legible.
         for (auto *list : window->findChildren<ListBox *>()) {
             for (int i = 0; i < list->count(); ++i) {
-                const QFont font = list->item(i)->font();
-                if (font.stretch() != 0 && font.stretch() < kNarrowestLegible)
-                    m_overflows << QStringLiteral("「%1」 narrowed to %2 %")
+                const QListWidgetItem *item = list->item(i);
+                const QFont font = item->data(Qt::FontRole).isValid() ? item->font() : list->font();
+                if ((font.stretch() != 0 && font.stretch() < kNarrowestLegible) ||
+                    font.pointSizeF() < list->font().pointSizeF() * kSmallestLegible / 100 - 0.01)
+                    m_overflows << QStringLiteral("「%1」 narrowed to %2 %, %3 pt")
                                        .arg(list->item(i)->text())
-                                       .arg(font.stretch());
-                if (font.stretch() != kNarrowestLegible)
-                    m_overflows << overflow(list->item(i)->text(), font,
-                                            list->viewport()->width() - 2, 100, false);
+                                       .arg(font.stretch())
+                                       .arg(font.pointSizeF());
+                m_overflows << overflow(list->item(i)->text(), font, list->viewport()->width() - 2,
+                                        100, false);
             }
         }
         m_overflows.removeAll(QString());
@@ -108,6 +161,12 @@ private slots:
             combo->setCurrentIndex(combo->findText(QStringView(category->name).toString()));
             emit combo->activated(combo->currentIndex());
             checkWindow(&main);
+            // As a user sees them, no list chosen or with the focus: the ink of every entry.
+            combo->setFocus();
+            QApplication::processEvents(); // the lists lay out their rows when idle
+            for (auto *list : main.findChildren<ListBox *>())
+                m_overflows << inkAtEdges(list);
+            m_overflows.removeAll(QString());
             // The label of the kaomoji copied last, with each kaomoji of the category.
             for (const auto &column : {category->left, category->right}) {
                 for (const KaomojiRow &row : column) {

@@ -16,6 +16,8 @@
 namespace pukalo {
 
 namespace {
+constexpr int kRowsBelowFrame = 2;
+
 // Rows as tall as the text and no taller, so that a kaomoji list and the description list
 // beside it show all eleven entries of a column without scrolling, line for line.
 class FontHighRowDelegate : public QStyledItemDelegate
@@ -45,6 +47,13 @@ ListBox::ListBox(QWidget *parent) : QListWidget(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
+    // The first row a little below the frame: a gothic's tallest glyphs (IPA's parentheses, ＼)
+    // reach the very top of their row and touched the frame or were cut by it. The rows keep the
+    // design's pitch; the room left below the last one takes the difference. The strip above
+    // the rows is the list's own colour.
+    setViewportMargins(0, kRowsBelowFrame, 0, 0);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
 
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         // A press is reported at its release, as a click; Clear and AddItem report nothing.
@@ -232,20 +241,38 @@ int linesNeeded(const QString &text, const QFont &font, int width, bool wrap)
     layout.endLayout();
     return lines;
 }
+
+// How wide a text is drawn on one line: its advance, or further where a glyph's ink reaches past
+// it (Noto CJK's ♪ does).
+qreal oneLineWidth(const QString &text, const QFont &font)
+{
+    const QFontMetricsF metrics(font);
+    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right());
+}
 } // namespace
 
 QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap)
 {
     // Most texts fit as they are: one measurement, no layout.
-    if (!wrap && QFontMetrics(font).horizontalAdvance(text) <= box.width())
+    if (!wrap && oneLineWidth(text, font) <= box.width())
         return font;
     // A last line may reach a few pixels below the box: its descent is blank.
     const int pitch = std::max(1, QFontInfo(font).pixelSize());
     const int lines = std::max(1, (box.height() + pitch / 2) / pitch);
+    auto fits = [&](const QFont &f) {
+        return wrap ? linesNeeded(text, f, box.width(), true) <= lines
+                    : oneLineWidth(text, f) <= box.width();
+    };
     QFont fitting = font;
     for (int stretch = 100; stretch >= kNarrowestLegible; stretch -= 5) {
         fitting.setStretch(stretch);
-        if (linesNeeded(text, fitting, box.width(), wrap) <= (wrap ? lines : 1))
+        if (fits(fitting))
+            return fitting;
+    }
+    // Narrower would no longer be legible: a little smaller instead.
+    for (int size = 95; size >= kSmallestLegible; size -= 5) {
+        fitting.setPointSizeF(font.pointSizeF() * size / 100);
+        if (fits(fitting))
             return fitting;
     }
     return fitting;

@@ -14,12 +14,16 @@ namespace pukalo {
 // no longer legible (judged on screenshots in IPA's and Noto CJK's gothics).
 inline constexpr int kNarrowestLegible = 75;
 
+// The smallest a text is drawn (per cent of its size) where even the narrowest legible does not
+// fit: the size of the neighbouring entries still reads as the same.
+inline constexpr int kSmallestLegible = 85;
+
 // The font, narrowed as little as needed (down to kNarrowestLegible), in which the text fits the
-// box: on one line of the box's width, or, wrapped, in as many lines of the design's pitch (the
-// text size) as the box is high. The windows are designed in a gothic whose kana are narrower
-// than some that stand in for it (Noto CJK's), and their sizes stay. A text that does not fit
-// even then, (▼o▼)ｵﾗｵﾗ in a kaomoji list, gets the narrowest legible font and is cut at the
-// box's edge.
+// box, ink included: on one line of the box's width, or, wrapped, in as many lines of the
+// design's pitch (the text size) as the box is high. The windows are designed in a gothic whose
+// kana are narrower than some that stand in for it (Noto CJK's), and their sizes stay. A text
+// that does not fit even then ((▼o▼)ｵﾗｵﾗ in a kaomoji list) is made a little smaller at the
+// narrowest, down to kSmallestLegible; past that it is cut at the box's edge.
 QFont FittingFont(const QFont &font, const QString &text, QSize box, bool wrap = false);
 
 // A plain unsorted, single-selection list box. Click fires whenever an entry becomes the

@@ -85,7 +85,7 @@ echo "ok: all ${#copied[@]} kaomoji copied exactly"
 last=$(clipboard)
 key Up
 click_in "$MAIN" 140 38
-click_in "$MAIN" 30 220
+click_in "$MAIN" 30 225
 settled
 clipboard_is "$last" || fail "a spacer or description changed the clipboard to [$(clipboard)]"
 
