@@ -12,6 +12,7 @@
 #include "testsupport.h"
 #include "ui/formslot.h"
 #include "ui/japanesefont.h"
+#include "ui/placement.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -93,6 +94,70 @@ class TestWindows : public QObject
     }
 
 private slots:
+    // The search window beside the main window: on the first side with room (right, left,
+    // below, above); where none has room, on the screen, the category box left free and the
+    // controls clicked covered less than at the first side moved onto the screen.
+    void placeBeside_data()
+    {
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("expected"); // (-1, -1): no side has room
+        QTest::addColumn<QRect>("box");       // on the main window's client area
+        const QRect box(288, 3, 121, 20);
+        QTest::newRow("right") << QRect(420, 340, 450, 330) << QRect(0, 0, 1280, 1024)
+                               << QPoint(878, 340) << box;
+        QTest::newRow("left") << QRect(820, 340, 450, 330) << QRect(0, 0, 1280, 1024)
+                              << QPoint(442, 340) << box;
+        QTest::newRow("below") << QRect(0, 10, 450, 330) << QRect(0, 0, 600, 1024) << QPoint(0, 348)
+                               << box;
+        QTest::newRow("above, moved onto the screen")
+            << QRect(0, 600, 450, 330) << QRect(0, 0, 600, 1000) << QPoint(0, 262) << box;
+        QTest::newRow("none: 1024 x 768")
+            << QRect(287, 219, 450, 330) << QRect(0, 0, 1024, 768) << QPoint(-1, -1) << box;
+        // Where it would cover least (above the first list), were the box not there.
+        QTest::newRow("none, the box where least would be covered")
+            << QRect(287, 219, 450, 330) << QRect(0, 0, 1024, 768) << QPoint(-1, -1)
+            << QRect(0, 0, 60, 28);
+    }
+    void placeBeside()
+    {
+        QFETCH(QRect, owner);
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, expected);
+        QFETCH(QRect, box);
+        const QSize size(370, 330);
+        // The main window's lists, buttons and menu bar, as designed, on its client.
+        const QPoint client = owner.topLeft() + QPoint(5, 48);
+        box.translate(client);
+        const QRect clicked[] = {
+            QRect(8, 32, 65, 196).translated(client),
+            QRect(80, 32, 137, 196).translated(client),
+            QRect(224, 32, 65, 196).translated(client),
+            QRect(296, 32, 137, 196).translated(client),
+            QRect(232, 232, 193, 41).translated(client),
+            QRect(0, -18, 440, 18).translated(client),
+        };
+        const QRect placed = PlaceBeside(owner, size, screen, clicked, box);
+        QCOMPARE(placed.size(), size);
+        QVERIFY(screen.contains(placed));
+        if (expected != QPoint(-1, -1)) {
+            QCOMPARE(placed.topLeft(), expected);
+            return;
+        }
+        auto onClicked = [&](const QRect &r) {
+            qint64 area = 0;
+            for (const QRect &c : clicked) {
+                const QRect both = r.intersected(c);
+                area += both.isEmpty() ? 0 : qint64(both.width()) * both.height();
+            }
+            return area;
+        };
+        QVERIFY(!placed.intersects(box));
+        const QRect right(QPoint(screen.right() + 1 - size.width(), owner.top()), size);
+        QVERIFY2(onClicked(placed) < onClicked(right),
+                 qPrintable(QStringLiteral("%1 px² covered").arg(onClicked(placed))));
+    }
+
     void initTestCase() { ApplyDesignLook(); }
     void init() { m_settings = std::make_unique<test::ScratchSettings>(); }
     void cleanup()
@@ -359,7 +424,7 @@ private slots:
     {
         QString why;
         QVERIFY(History::Add(*FindKaomoji(u"(^^)"), &why));
-        FormSearch search(nullptr);
+        FormSearch search(nullptr, {});
         QSignalSpy chosen(&search, &FormSearch::Chosen);
         search.Focus();
         QApplication::setActiveWindow(&search);

@@ -25,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace pukalo {
@@ -225,7 +226,11 @@ void FormMain::searchChose(const QString &kaomoji, const QString &category, bool
 void FormMain::mnuSearch_Click()
 {
     if (!m_search) {
-        m_search = new FormSearch(this);
+        // Where it cannot but cover some of this window: not the category box, and as little as
+        // may be of what is clicked.
+        m_search = new FormSearch(
+            this, {{List1, List2, List3, List4, Command1, Command2, Command3, Command4, menuBar()},
+                   Combo1});
         ConnectHandler(m_search.data(), &FormSearch::Chosen, this, &FormMain::searchChose);
     }
     m_search->Focus();

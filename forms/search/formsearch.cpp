@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/formdesign.h"
 #include "ui/handler.h"
+#include "ui/placement.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -20,7 +21,6 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <limits>
 
 namespace pukalo {
 
@@ -30,9 +30,10 @@ namespace {
 const QString kSizeName = QStringLiteral("search-window");
 } // namespace
 
-FormSearch::FormSearch(QWidget *owner)
+FormSearch::FormSearch(QWidget *owner, KeepClear keepClear)
     : QWidget(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint)
+                         Qt::WindowCloseButtonHint),
+      m_keepClear(std::move(keepClear))
 {
     // A dialog of the main window to the window manager: kept above it, in its band too. One
     // for the whole run, hidden when closed: an input method keeps its state per window, and the
@@ -114,8 +115,9 @@ void FormSearch::Focus()
 }
 
 // At the size the user gave it, beside the main window on the side with room for it, so that it
-// never covers the lists; else above or below it; else where it fits on the screen, over part
-// of the main window. Never narrower than that size, but where the screen itself is smaller.
+// never covers the lists; where no side has room (a 1024 x 768 screen), where it covers least of
+// what the user clicks there, and never the category box. Never narrower than that size, but
+// where the screen itself is smaller.
 void FormSearch::placeBesideOwner()
 {
     const QWidget *owner = parentWidget();
@@ -123,35 +125,23 @@ void FormSearch::placeBesideOwner()
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QRect main = owner->frameGeometry();
-    // Not mapped yet, this window has no frame of its own: it gets the main window's kind.
+    // The main window's frame as far as Qt knows it. While the window manager is still making the
+    // frame, Qt may have read it from a frame window not sized yet (KWin without a decoration:
+    // one pixel square, and the search window landed on the lists): no frame is smaller than
+    // its window.
+    const QRect client = owner->geometry(), said = owner->frameGeometry();
     const QMargins frame(
-        owner->geometry().left() - main.left(), owner->geometry().top() - main.top(),
-        main.right() - owner->geometry().right(), main.bottom() - owner->geometry().bottom());
-    const int gap = 8;
+        std::max(0, client.left() - said.left()), std::max(0, client.top() - said.top()),
+        std::max(0, said.right() - client.right()), std::max(0, said.bottom() - client.bottom()));
+    const QRect main = client.marginsAdded(frame);
+    // Not mapped yet, this window has no frame of its own: it gets the main window's kind.
     const QSize outer = m_size.grownBy(frame).boundedTo(area.size());
-    const QRect candidates[] = {
-        QRect(QPoint(main.right() + gap + 1, main.top()), outer),
-        QRect(QPoint(main.left() - gap - outer.width(), main.top()), outer),
-        QRect(QPoint(main.left(), main.bottom() + gap + 1), outer),
-        QRect(QPoint(main.left(), main.top() - gap - outer.height()), outer),
-    };
-    // Each moved onto the screen; the first that then leaves the main window free, else the one
-    // that covers least of it.
-    QRect placed;
-    qint64 covered = std::numeric_limits<qint64>::max();
-    for (QRect candidate : candidates) {
-        candidate.moveTop(
-            std::clamp(candidate.top(), area.top(), area.bottom() + 1 - outer.height()));
-        candidate.moveLeft(
-            std::clamp(candidate.left(), area.left(), area.right() + 1 - outer.width()));
-        const QRect overlap = candidate.intersected(main);
-        const qint64 over = overlap.isEmpty() ? 0 : qint64(overlap.width()) * overlap.height();
-        if (over < covered) {
-            placed = candidate;
-            covered = over;
-        }
-    }
+    auto onScreen = [](const QWidget *w) { return QRect(w->mapToGlobal(QPoint()), w->size()); };
+    std::vector<QRect> clicked;
+    for (const QWidget *w : m_keepClear.clicked)
+        clicked.push_back(onScreen(w));
+    const QRect placed = PlaceBeside(main, outer, area, clicked,
+                                     m_keepClear.never ? onScreen(m_keepClear.never) : QRect());
     m_placing = true;
     resize(outer.shrunkBy(frame));
     move(placed.topLeft());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -20,7 +21,14 @@ class FormSearch : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FormSearch(QWidget *owner);
+    // What of the owner it should not cover: what the user clicks there, and the one control it
+    // must leave free whatever else it covers.
+    struct KeepClear
+    {
+        std::vector<const QWidget *> clicked;
+        const QWidget *never = nullptr;
+    };
+    FormSearch(QWidget *owner, KeepClear keepClear);
     // Brings the window forward with the field focused and its text selected.
     void Focus();
 
@@ -49,7 +57,8 @@ private:
     QTreeWidget *Results = nullptr;
     QPushButton *ClearHistory = nullptr;
     QString m_lastChosen; // kaomoji and category, tab-separated: its row stays highlighted
-    QSize m_size;         // what the user gave it, or as designed
+    KeepClear m_keepClear;
+    QSize m_size; // what the user gave it, or as designed
     bool m_placing = false;
 };
 

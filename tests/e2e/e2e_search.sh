@@ -3,7 +3,7 @@
 # the clipboard, the history in a file of its own; and the catalogue on the command line,
 # without a display, for launchers and input methods.
 source "$(dirname "$0")/lib.sh"
-need "${X_TOOLS[@]}"
+need "${X_TOOLS[@]}" kwin_x11 dbus-run-session
 # sha256 of the kaomoji in catalogue order, each followed by a newline, as designed.
 CATALOGUE_ORDER_SHA256=5eba57d27c05ce69e40bdbe5ac7615e9fcd78a50642047e3c0d35c45e1a2b686
 
@@ -42,6 +42,35 @@ done
 [[ $("$PUKALO" -h) == "$("$PUKALO" --help)" && $("$PUKALO" -h) == Usage:* ]] || fail "-h is not --help"
 echo "ok: --list, --dictionary and --search without a display; cut output fails"
 
+frame() { # window: left top right bottom of its frame
+    wait_for 30 sh -c "xprop -id $1 _NET_FRAME_EXTENTS | grep -q =" || fail "no frame extents"
+    window_geometry "$1"
+    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -d , | cut -d= -f2)
+    echo $((WX - l)) $((WY - t)) $((WX + WW + r)) $((WY + WH + b))
+}
+
+# --- Beside the main window where there is room, also on KWin without a decoration, whose frame
+# window Qt may read before it is sized (a pixel square: the search window then covered the
+# lists, one start in two) ------------------------------------------------------------------
+start_display 1280x1024 kwin
+write_settings Showlogo=2
+for ((start = 1; start <= 10; start++)); do
+    start_pukalo
+    wait_for 50 focused "$MAIN" || xdotool windowactivate "$MAIN"
+    wait_focus "$MAIN"
+    key ctrl+f
+    search=$(wait_window "プカロ！顔文字を探す")
+    settled "$search"
+    window_geometry "$MAIN"
+    read -r ml mt mr mb <<<"$WX $WY $((WX + WW)) $((WY + WH))"
+    window_geometry "$search"
+    ((WX >= mr || WX + WW <= ml || WY >= mb || WY + WH <= mt)) ||
+        fail "KWin, start $start: the search window at $WX,$WY on the main window ($ml,$mt to $mr,$mb)"
+    kill -TERM "$PUKALO_PID"
+    wait_exit
+done
+echo "ok: beside the main window on KWin without a decoration, ten starts"
+
 # --- The search window ----------------------------------------------------------------------
 start_display
 bind_keys ぴーすばい
@@ -49,19 +78,23 @@ write_settings Showlogo=2
 start_pukalo
 key ctrl+f
 search=$(wait_window "プカロ！顔文字を探す")
+# Beside the main window and wholly on the screen: the two frames do not meet.
 [[ $(xprop -id "$search" WM_TRANSIENT_FOR) == *"$(printf '0x%x' "$MAIN")"* ]] ||
     fail "the search window is not kept above the main window"
-# Beside the main window and wholly on the screen: the two frames do not meet.
-frame() { # window: left top right bottom of its frame
-    wait_for 30 sh -c "xprop -id $1 _NET_FRAME_EXTENTS | grep -q =" || fail "no frame extents"
-    window_geometry "$1"
-    read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS | tr -d , | cut -d= -f2)
-    echo $((WX - l)) $((WY - t)) $((WX + WW + r)) $((WY + WH + b))
-}
 # On this 1024 x 768 screen there is no room beside the main window for it at its designed size:
-# it keeps that size (not narrowed) and stays wholly on the screen.
+# it keeps that size (not narrowed), stays wholly on the screen, and leaves the category box, the
+# buttons and the menus free (it covers a corner of a list).
 read -r sl st sr sb < <(frame "$search")
 ((sl >= 0 && st >= 0 && sr <= 1024 && sb <= 768)) || fail "the search window is off the screen"
+window_geometry "$MAIN"
+menu=$((WH - 280))
+# The main window's box, buttons and menu bar, as designed: left top width height in its client.
+for control in "288 $((3 + menu)) 121 20" "232 $((232 + menu)) 73 17" "320 $((232 + menu)) 105 17" \
+    "232 $((256 + menu)) 73 17" "320 $((256 + menu)) 105 17" "0 0 440 $menu"; do
+    read -r x y w h <<<"$control"
+    ((sl >= WX + x + w || sr <= WX + x || st >= WY + y + h || sb <= WY + y)) ||
+        fail "the search window ($sl,$st to $sr,$sb) covers the main window's control at $x,$y ($w x $h)"
+done
 window_geometry "$search"
 ((WW == 360 && WH == 304)) || fail "the search window is $WW x $WH, not as designed"
 wait_focus "$search"

@@ -46,22 +46,24 @@ wait_for() {
 
 # -noreset: an X server that resets when its last client leaves (the window manager killed by
 # a test) races the next client's connection.
-start_display() {
-    local fifo=$E2E_TMP/displayfd attempt
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+start_display() { # [width x height] [window manager: openbox, kwin]
+    local fifo=$E2E_TMP/displayfd attempt wm=(openbox --sm-disable)
+    [[ ${2:-openbox} == kwin ]] && wm=(dbus-run-session -- kwin_x11 --replace)
+    rm -f "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
     PIDS_TO_KILL+=($!)
     XVFB_PID=$!
     wait_for 100 test -s "$fifo" || fail "Xvfb did not start"
     export DISPLAY=:$(head -n1 "$fifo")
     # Given time on a loaded machine, and started again once should it fail.
     for attempt in 1 2; do
-        openbox --sm-disable >>"$E2E_TMP/openbox.log" 2>&1 &
+        "${wm[@]}" >>"$E2E_TMP/wm.log" 2>&1 &
         PIDS_TO_KILL+=($!)
         WM_PID=$!
         wait_for 200 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && return 0
         kill $! 2>/dev/null || true
     done
-    fail "openbox did not start: $(tail -n 5 "$E2E_TMP/openbox.log")"
+    fail "${wm[*]} did not start: $(tail -n 5 "$E2E_TMP/wm.log")"
 }
 
 # Binds each character of $1 to a free key of the display's keymap. xdotool types a character
