@@ -127,11 +127,10 @@ public:
         const auto *event = static_cast<const xcb_generic_event_t *>(message);
         switch (event->response_type & 0x7F) {
         case XCB_PROPERTY_NOTIFY:
-            if (reinterpret_cast<const xcb_property_notify_event_t *>(event)->atom == m_atoms[0]) {
-                // After Qt has seen the event too.
-                QMetaObject::invokeMethod(
-                    qApp, [this] { noteActive(false); }, Qt::QueuedConnection);
-            }
+            // At once, in the order of the events around it: a window active only until the
+            // next event is seen still, and a pick after it goes where the user wrote last.
+            if (reinterpret_cast<const xcb_property_notify_event_t *>(event)->atom == m_atoms[0])
+                noteActive(false);
             break;
         // Forgotten at once, before any later event (a click, a pick) is handled: by then the
         // window's id may belong to another program's window.

@@ -20,11 +20,13 @@ terminal() { # file [xterm options]: a terminal running cat into the file
 }
 terminal "$typed"
 term_pid=$!
-# The Tk entry writes its text down every 50 ms.
-python3 -c 'import sys, tkinter as tk
+# The Tk entry writes its text down every 50 ms, whole: never read half written.
+python3 -c 'import os, pathlib, sys, tkinter as tk
 root = tk.Tk(); root.title("target-entry"); root.geometry("300x50+10+640")
 entry = tk.Entry(root, width=40); entry.pack(); entry.focus_set()
-def keep(): open(sys.argv[1], "w", encoding="utf-8").write(entry.get()); root.after(50, keep)
+def keep():
+    pathlib.Path(sys.argv[1] + ".new").write_text(entry.get(), encoding="utf-8")
+    os.replace(sys.argv[1] + ".new", sys.argv[1]); root.after(50, keep)
 keep(); root.mainloop()' "$entry" &
 PIDS_TO_KILL+=($!)
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
@@ -79,8 +81,8 @@ said() { (($(grep -c "^pukalo: 貼り付け先のウィンドウがありませ�
 for kaomoji in '(^^ゞ' '(^^)'; do # the second pick: no second line
     click_in "$MAIN" "$([[ $kaomoji == '(^^)' ]] && echo 30 || echo 250)" 38
     wait_clipboard "$kaomoji" || fail "no target: clipboard has [$(clipboard)]"
-    wait_for 30 said "最後に選ばれたのはデスクトップです" 1 || fail "the reason not said once: $(cat "$E2E_TMP/pukalo.err")"
     settled
+    said "最後に選ばれたのはデスクトップです" 1 || fail "the reason not said once: $(cat "$E2E_TMP/pukalo.err")"
     active "$MAIN" && [[ $(cat "$typed") == '(^^)' ]] || fail "pasted without a target: [$(cat "$typed")]"
 done
 # The label's tooltip shows (its text is the line above), none being shown before.
@@ -93,21 +95,30 @@ wait_for 50 eval '(($(tooltips) == 1))' || fail "no tooltip over the label"
 echo "ok: the desktop clicked last, a pick pastes nothing and says why once"
 
 # --- The terminal ends; a terminal started iconified may get its window's id -----------------
-# The server gives the next client the lowest free client slot, and with it the ended one's ids.
+# The server gives the next client the lowest free client slot, and with it the ended one's ids:
+# the second terminal connects once the server has closed the first's connection (killed, it
+# cannot destroy its window itself: the server does, as xev, connected before, hears).
 xdotool windowactivate --sync "$term"
 wait_for 50 active "$term" || fail "the terminal did not become active"
+settled # the program has seen it
 xdotool windowactivate --sync "$MAIN"
 wait_for 50 active "$MAIN" || fail "the main window did not become active"
-kill "$term_pid" && wait "$term_pid" || true
+xev -id "$term" -event structure >"$E2E_TMP/xev" &
+xev_pid=$!
+PIDS_TO_KILL+=($xev_pid)
+wait_for 50 eval 'xdotool windowmove "$term" 12 12; grep -q ConfigureNotify "$E2E_TMP/xev"' || fail "xev hears nothing"
+kill -KILL "$term_pid"
+wait_for 50 grep -q DestroyNotify "$E2E_TMP/xev" || fail "the terminal did not end"
 reused=$E2E_TMP/reused
 : >"$reused"
 terminal "$reused" -iconic
 wait_for 100 sh -c "xdotool search --name '^target-term\$' | grep -q ." || fail "no second terminal"
+kill "$xev_pid"
 echo "the second terminal's window $(xdotool search --name '^target-term$' | head -n1), the first's $term"
 click_in "$MAIN" 250 38
 wait_clipboard '(^^ゞ' || fail "ended target: clipboard has [$(clipboard)]"
-wait_for 30 said "入力していたウィンドウは閉じられたか" 1 || fail "the reason not said: $(cat "$E2E_TMP/pukalo.err")"
 settled
+said "入力していたウィンドウは閉じられたか" 1 || fail "the reason not said: $(cat "$E2E_TMP/pukalo.err")"
 active "$MAIN" && [[ ! -s $reused ]] || fail "a pick went to the second terminal: [$(cat "$reused")]"
 echo "ok: the terminal written in ends, a pick pastes nothing and says why"
 
