@@ -166,16 +166,17 @@ void FormMain::pasteIntoTarget(const QString &kaomoji)
     LabeClipNow->setToolTip(QString());
     if (!Options::IsOn(Options::Key::Paste))
         return;
-    if (const PasteBack::Absence absence = PasteBack::WhyNoTarget();
-        absence.why != PasteBack::NoTarget::None)
-        return ExplainNoTarget(LabeClipNow, absence);
     // The same kaomoji picked again within a double click's time is that double click's second
-    // half: it took the focus back, which goes back again; nothing is pasted twice.
+    // half: it took the focus back, which goes back again; nothing is pasted twice, and nothing
+    // said of the window handing the focus over.
     static QElapsedTimer last;
     static QString lastKaomoji;
     if (kaomoji == lastKaomoji && last.isValid() &&
         last.elapsed() < QApplication::doubleClickInterval())
         return PasteBack::Refocus();
+    if (const PasteBack::Absence absence = PasteBack::WhyNoTarget();
+        absence.why != PasteBack::NoTarget::None)
+        return ExplainNoTarget(LabeClipNow, absence);
     last.start();
     lastKaomoji = kaomoji;
     Clipboard::SetPrimary(kaomoji);
