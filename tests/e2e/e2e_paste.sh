@@ -6,7 +6,7 @@
 # last; the terminal ended, its window's id given to a new terminal) a pick pastes
 # nowhere and says why, on standard error once per reason and in the label's tooltip.
 source "$(dirname "$0")/lib.sh"
-need "${X_TOOLS[@]}" xterm python3
+need "${X_TOOLS[@]}" xterm xev python3
 python3 -c 'import tkinter' 2>/dev/null || { echo "SKIPPED: not installed: python3-tk" && exit 77; }
 start_display
 write_settings Showlogo=2 Paste=1
@@ -108,7 +108,9 @@ xev -id "$term" -event structure >"$E2E_TMP/ended" &
 PIDS_TO_KILL+=($!)
 xev -root -event substructure >"$E2E_TMP/created" &
 PIDS_TO_KILL+=($!)
-wait_for 50 eval 'xdotool windowmove "$term" 12 12; grep -q ConfigureNotify "$E2E_TMP/ended" "$E2E_TMP/created"' ||
+step=0 # the terminal moved back and forth until both have heard it move
+wait_for 50 eval 'step=$((1 - step)); xdotool windowmove "$term" $((10 + step)) 12
+    grep -q ConfigureNotify "$E2E_TMP/ended" && grep -q ConfigureNotify "$E2E_TMP/created"' ||
     fail "xev hears nothing"
 kill -KILL "$term_pid"
 wait_for 50 grep -q DestroyNotify "$E2E_TMP/ended" || fail "the terminal did not end"
