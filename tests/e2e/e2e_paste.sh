@@ -92,6 +92,21 @@ wait_for 20 eval '(($(tooltips) == 0))' || fail "a tooltip stays"
 window_geometry "$MAIN"
 xdotool mousemove $((WX + 116)) $((WY + WH - 20))
 wait_for 20 eval '(($(tooltips) == 1))' || fail "no tooltip over the label"
+# A window of the desktop's type (a file manager drawing the desktop) is the desktop too.
+python3 -c 'import tkinter as tk
+root = tk.Tk(); root.title("desktop"); root.attributes("-type", "desktop")
+root.geometry("200x100+800+600"); root.mainloop()' &
+PIDS_TO_KILL+=($!)
+wait_for 100 sh -c "xdotool search --onlyvisible --name '^desktop\$' | grep -q ." || fail "no desktop window"
+xdotool windowactivate --sync "$term"
+wait_for 50 active "$term" || fail "the terminal did not become active"
+xdotool mousemove 900 650 click 1
+wait_for 50 active "$(window_named desktop)" || fail "the desktop window did not become active"
+click_in "$MAIN" 250 38
+wait_clipboard '(^^ゞ' || fail "desktop window: clipboard has [$(clipboard)]"
+settled
+said "最後に選ばれたのはデスクトップです" 2 || fail "the desktop window not said: $(cat "$E2E_TMP/pukalo.err")"
+active "$MAIN" && [[ $(cat "$typed") == '(^^)' ]] || fail "pasted past a desktop window: [$(cat "$typed")]"
 echo "ok: the desktop clicked last, a pick pastes nothing and says why once"
 
 # --- The terminal ends; a terminal started iconified gets its window's id -------------------
@@ -122,8 +137,8 @@ wait_for 100 eval '(($(grep -c CreateNotify "$E2E_TMP/created") > created))' || 
 wait_for 100 sh -c "xdotool search --name '^target-term\$' | grep -q ." || fail "no second terminal"
 [[ $(xdotool search --name '^target-term$' | head -n1) == "$term" ]] ||
     fail "the second terminal's window did not get the first's id: the test shows nothing"
-click_in "$MAIN" 250 38
-wait_clipboard '(^^ゞ' || fail "ended target: clipboard has [$(clipboard)]"
+click_in "$MAIN" 30 38
+wait_clipboard '(^^)' || fail "ended target: clipboard has [$(clipboard)]"
 settled
 said "入力していたウィンドウは閉じられたか" 1 || fail "the reason not said: $(cat "$E2E_TMP/pukalo.err")"
 active "$MAIN" && [[ ! -s $reused ]] || fail "a pick went to the second terminal: [$(cat "$reused")]"
@@ -134,8 +149,8 @@ menu_item p
 wait_for 30 grep -qx Paste=2 "$SETTINGS_FILE" || fail "the option was not stored off"
 xdotool windowactivate --sync "$tk"
 wait_for 50 active "$tk" || fail "the entry did not become active"
-click_in "$MAIN" 30 38
-wait_clipboard '(^^)' || fail "option off: clipboard has [$(clipboard)]"
+click_in "$MAIN" 250 38
+wait_clipboard '(^^ゞ' || fail "option off: clipboard has [$(clipboard)]"
 settled
 active "$MAIN" && [[ $(cat "$entry") == '(=^ ^=)' ]] || fail "the option off pasted: [$(cat "$entry")]"
 kill -TERM "$PUKALO_PID"
