@@ -63,9 +63,9 @@ PasteBack::Support PasteBack::Supported()
                : PasteBack::Support::NoXTest;
 }
 
-bool PasteBack::HasTarget()
+PasteBack::Absence PasteBack::WhyNoTarget()
 {
-    return false;
+    return {PasteBack::NoTarget::NotYetSeen, 0};
 }
 
 void PasteBack::PasteIntoTarget(std::function<void(bool, const QString &)> done)

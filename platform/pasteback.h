@@ -22,9 +22,27 @@ enum class Support
 };
 Support Supported();
 
-// Whether there is a window to paste into: the last active window that is not the program's own,
-// and still there.
-bool HasTarget();
+// Why no pick can be pasted now.
+enum class NoTarget
+{
+    None,       // there is a window to paste into
+    NotYetSeen, // no window of another program has been active since the start
+    Closed,     // the window written in last was closed or hidden (minimised, on another desktop)
+    NotX11,     // the active window is not an X11 window: a Wayland one, under XWayland
+    Desktop,    // the desktop, a panel or no window at all is active
+};
+struct Absence
+{
+    NoTarget why = NoTarget::None;
+    // Changes whenever `why` does, a target in between included: what was said once about an
+    // absence need not be said again until this changes.
+    unsigned serial = 0;
+};
+
+// The target is the last active window of another program that can take a paste; it is
+// forgotten as soon as no window or one that cannot take it is active, and the moment it is
+// closed or unmapped (an ended window's id may be given to the next program's window).
+Absence WhyNoTarget();
 
 // Gives the focus back to that window and, once it is active, pastes into it; never waits in
 // the event loop. `done` is called once, later: true when pasted, else false and why (the

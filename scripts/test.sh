@@ -55,9 +55,10 @@ else
     # -O1 without debug information, and a unity build: this pass looks for faults at run time
     # (the first pass builds every file on its own); reports still name the functions. Every
     # test but the install test, which only packages what the first pass built, the format
-    # check, and the main window's walk in the users' locale, which the first pass made (its
-    # catalogue walk is the same in both). A report from any process, a test's or the program's
-    # started by one, fails the run.
+    # check, the main window's walk in the users' locale, which the first pass made (its
+    # catalogue walk is the same in both), and the paste on sway, whose code e2e_paste runs here
+    # too (sway starts the program with an environment of its own). A report from any process, a
+    # test's or the program's started by one, fails the run.
     flags="-O1 -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
     reports=$(mktemp -d /tmp/pukalo-sanitizers.XXXXXX)
     chmod 1777 "$reports" # programs the tests run as another user write here too
@@ -66,7 +67,7 @@ else
     export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
     if build build/asan -DCMAKE_BUILD_TYPE=None -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS="$flags" \
         -DCMAKE_EXE_LINKER_FLAGS="$flags"; then
-        run_tests build/asan -E 'e2e_install|format|e2e_main_ja'
+        run_tests build/asan -E 'e2e_install|format|e2e_main_ja|e2e_paste_sway'
     fi
     if compgen -G "$reports/*" >/dev/null; then
         echo "Sanitizer reports:"

@@ -160,18 +160,24 @@ void FormMain::copyChosenKaomoji(ListBox *list, bool picked)
 }
 
 // With 「クリックで貼り付け」 on, a pick goes on into the window the user was writing in. Where
-// that window does not come back in time, the label's tooltip says so and the copy stays.
+// there is none, or it does not come back in time, the label's tooltip says why and the copy
+// stays.
 void FormMain::pasteIntoTarget(const QString &kaomoji)
 {
-    if (!Options::IsOn(Options::Key::Paste) || !PasteBack::HasTarget())
+    LabeClipNow->setToolTip(QString());
+    if (!Options::IsOn(Options::Key::Paste))
         return;
     // The same kaomoji picked again within a double click's time is that double click's second
-    // half: it took the focus back, which goes back again; nothing is pasted twice.
+    // half: it took the focus back, which goes back again; nothing is pasted twice, and nothing
+    // said of the window handing the focus over.
     static QElapsedTimer last;
     static QString lastKaomoji;
     if (kaomoji == lastKaomoji && last.isValid() &&
         last.elapsed() < QApplication::doubleClickInterval())
         return PasteBack::Refocus();
+    if (const PasteBack::Absence absence = PasteBack::WhyNoTarget();
+        absence.why != PasteBack::NoTarget::None)
+        return ExplainNoTarget(LabeClipNow, absence);
     last.start();
     lastKaomoji = kaomoji;
     Clipboard::SetPrimary(kaomoji);

@@ -3,8 +3,11 @@
 #include "forms/main/mainwindow.h"
 #include "platform/pasteback.h"
 #include "platform/programinfo.h"
+#include "platform/stderrline.h"
 
+#include <QLabel>
 #include <QMessageBox>
+#include <optional>
 #include <utility>
 
 namespace pukalo {
@@ -22,6 +25,40 @@ void ExplainIfPasteUnsupported()
                                    "なります。"),
                     QMessageBox::Ok, MainWindow::Window());
     box.exec();
+}
+
+namespace {
+QString noTargetText(PasteBack::NoTarget why)
+{
+    const QString reason = [why] {
+        switch (why) {
+        case PasteBack::NoTarget::Closed:
+            return QStringLiteral("入力していたウィンドウは閉じられたか、最小化されました");
+        case PasteBack::NoTarget::NotX11:
+            return QStringLiteral("入力していたウィンドウは X11 のウィンドウではありません。"
+                                  "Wayland のウィンドウには貼り付けられません");
+        case PasteBack::NoTarget::Desktop:
+            return QStringLiteral("最後に選ばれたのはデスクトップです");
+        case PasteBack::NoTarget::None:
+        case PasteBack::NoTarget::NotYetSeen:
+            break;
+        }
+        return QStringLiteral("プカロの起動後、まだほかのウィンドウで入力していません");
+    }();
+    return QStringLiteral("貼り付け先のウィンドウがありません（%1）。顔文字はコピーされています。")
+        .arg(reason);
+}
+} // namespace
+
+void ExplainNoTarget(QLabel *label, PasteBack::Absence absence)
+{
+    if (PasteBack::Supported() != PasteBack::Support::Supported)
+        return;
+    const QString text = noTargetText(absence.why);
+    label->setToolTip(text);
+    static std::optional<unsigned> told;
+    if (std::exchange(told, absence.serial) != absence.serial)
+        StderrLine("%s", qUtf8Printable(text));
 }
 
 } // namespace pukalo

@@ -1,10 +1,19 @@
 #pragma once
 
+#include "platform/pasteback.h"
+
+class QLabel;
+
 namespace pukalo {
 
 // Says once, in a message box over the main window, that this desktop cannot paste a pick into
 // another window (native Wayland, an X server without XTEST, no window manager answering
 // _NET_ACTIVE_WINDOW), where that is so. The option is stored all the same.
 void ExplainIfPasteUnsupported();
+
+// Says why a pick was copied but not pasted, there being no window to paste into: in the
+// label's tooltip at every such pick, on standard error once for each absence. Where this desktop
+// cannot paste at all, the notice above has said so.
+void ExplainNoTarget(QLabel *label, PasteBack::Absence absence);
 
 } // namespace pukalo

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTimer>
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -37,10 +38,11 @@ xcb_window_t activeWindow(xcb_connection_t *c, xcb_atom_t property)
     return *static_cast<const xcb_window_t *>(xcb_get_property_value(reply.get()));
 }
 
-bool exists(xcb_connection_t *c, xcb_window_t window)
+// Changes what this client hears of a window; said nothing of should it be gone by now.
+void listenTo(xcb_connection_t *c, xcb_window_t window, uint32_t mask)
 {
-    return xcb::Reply<xcb_get_window_attributes_reply_t>(xcb_get_window_attributes_reply(
-               c, xcb_get_window_attributes(c, window), nullptr)) != nullptr;
+    xcb_discard_reply(
+        c, xcb_change_window_attributes_checked(c, window, XCB_CW_EVENT_MASK, &mask).sequence);
 }
 
 // Whether the keyboard focus is in the window itself or in one of its children.
@@ -106,52 +108,140 @@ bool sendPasteKeys(xcb_connection_t *c)
 class Follower : public QAbstractNativeEventFilter
 {
 public:
-    explicit Follower(xcb_connection_t *c) : m_c(c), m_active(xcb::Intern(c, "_NET_ACTIVE_WINDOW"))
+    explicit Follower(xcb_connection_t *c)
+        : m_c(c),
+          m_atoms(xcb::Intern(c, {"_NET_ACTIVE_WINDOW", "_NET_WM_WINDOW_TYPE",
+                                  "_NET_WM_WINDOW_TYPE_DESKTOP", "_NET_WM_WINDOW_TYPE_DOCK"})),
+          // Under XWayland no X11 window is active while a Wayland one is.
+          m_inWaylandSession(!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
     {
         m_poll.setInterval(10);
         QObject::connect(&m_poll, &QTimer::timeout, [this] { tryToPaste(); });
-        noteActive();
+        noteActive(true);
     }
 
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
+        if (type != "xcb_generic_event_t")
+            return false;
         const auto *event = static_cast<const xcb_generic_event_t *>(message);
-        if (type == "xcb_generic_event_t" && (event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY &&
-            reinterpret_cast<const xcb_property_notify_event_t *>(event)->atom == m_active) {
-            // After Qt has seen the event too.
-            QMetaObject::invokeMethod(
-                qApp, [this] { noteActive(); }, Qt::QueuedConnection);
+        switch (event->response_type & 0x7F) {
+        case XCB_PROPERTY_NOTIFY:
+            // At once, in the order of the events around it: a window active only until the
+            // next event is seen still, and a pick after it goes where the user wrote last.
+            if (reinterpret_cast<const xcb_property_notify_event_t *>(event)->atom == m_atoms[0])
+                noteActive(false);
+            break;
+        // Forgotten at once, before any later event (a click, a pick) is handled: by then the
+        // window's id may belong to another program's window.
+        case XCB_DESTROY_NOTIFY:
+            forgetIfTarget(reinterpret_cast<const xcb_destroy_notify_event_t *>(event)->window);
+            break;
+        case XCB_UNMAP_NOTIFY:
+            forgetIfTarget(reinterpret_cast<const xcb_unmap_notify_event_t *>(event)->window);
+            break;
         }
         return false;
     }
 
-    bool hasTarget() const { return m_target != XCB_NONE && exists(m_c, m_target); }
+    Absence whyNoTarget() const { return {m_why, m_serial}; }
 
     void paste(std::function<void(bool, const QString &)> done)
     {
         finish(false, QString()); // a pick made meanwhile replaces the one still waiting
-        if (!hasTarget())
+        if (m_target == XCB_NONE)
             return done(false, QString());
         m_done = std::move(done);
         m_pasting = m_target;
         m_elapsed.start();
-        sendActivation(m_c, m_active, m_pasting);
+        sendActivation(m_c, m_atoms[0], m_pasting);
         m_poll.start();
     }
 
     void refocus()
     {
-        if (hasTarget())
-            sendActivation(m_c, m_active, m_target);
+        if (m_target != XCB_NONE)
+            sendActivation(m_c, m_atoms[0], m_target);
     }
 
 private:
-    void noteActive()
+    void noteActive(bool starting)
     {
-        const xcb_window_t active = activeWindow(m_c, m_active);
-        if (active != XCB_NONE && !isOurs(m_c, active))
-            m_target = active;
+        const xcb_window_t active = activeWindow(m_c, m_atoms[0]);
+        if (active == XCB_NONE && focusIsOurs()) {
+            // A window manager handing the focus over says no window is active until the new
+            // one has taken it (openbox, as the program's window takes it): not a choice of the
+            // user's.
+        } else if (active == XCB_NONE) {
+            // At the start nothing was written in yet; a window closed stays the reason while
+            // nothing else is active, as the user saw it.
+            if (starting)
+                lose(m_inWaylandSession ? NoTarget::NotX11 : NoTarget::NotYetSeen);
+            else if (m_target != XCB_NONE || m_why != NoTarget::Closed)
+                lose(m_inWaylandSession ? NoTarget::NotX11 : NoTarget::Desktop);
+        } else if (active != m_target && !isOurs(m_c, active)) {
+            adopt(active);
+        }
         tryToPaste();
+    }
+
+    bool focusIsOurs() const
+    {
+        const xcb::Reply<xcb_get_input_focus_reply_t> focus(
+            xcb_get_input_focus_reply(m_c, xcb_get_input_focus(m_c), nullptr));
+        return focus && focus->focus > XCB_INPUT_FOCUS_POINTER_ROOT && isOurs(m_c, focus->focus);
+    }
+
+    // Heard of before it is looked at: once the window is seen mapped, its end cannot pass
+    // unnoticed.
+    void adopt(xcb_window_t window)
+    {
+        const xcb_window_t old = std::exchange(m_target, XCB_NONE);
+        if (old != XCB_NONE)
+            listenTo(m_c, old, XCB_EVENT_MASK_NO_EVENT);
+        const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        const xcb_void_cookie_t listening =
+            xcb_change_window_attributes_checked(m_c, window, XCB_CW_EVENT_MASK, &mask);
+        const xcb_get_window_attributes_cookie_t attributes =
+            xcb_get_window_attributes(m_c, window);
+        const xcb_get_property_cookie_t type =
+            xcb_get_property(m_c, 0, window, m_atoms[1], XCB_ATOM_ATOM, 0, 32);
+        const xcb::Reply<xcb_generic_error_t> gone(xcb_request_check(m_c, listening));
+        const xcb::Reply<xcb_get_window_attributes_reply_t> state(
+            xcb_get_window_attributes_reply(m_c, attributes, nullptr));
+        const xcb::Reply<xcb_get_property_reply_t> types(
+            xcb_get_property_reply(m_c, type, nullptr));
+        if (gone || !state || state->map_state != XCB_MAP_STATE_VIEWABLE)
+            return lose(NoTarget::Closed);
+        const auto *atoms =
+            static_cast<const xcb_atom_t *>(types ? xcb_get_property_value(types.get()) : nullptr);
+        const int count = types ? xcb_get_property_value_length(types.get()) / 4 : 0;
+        if (window == xcb::Root(m_c) ||
+            std::find(atoms, atoms + count, m_atoms[2]) != atoms + count ||
+            std::find(atoms, atoms + count, m_atoms[3]) != atoms + count) {
+            listenTo(m_c, window, XCB_EVENT_MASK_NO_EVENT);
+            return lose(NoTarget::Desktop);
+        }
+        m_target = window;
+        m_why = NoTarget::None;
+    }
+
+    void forgetIfTarget(xcb_window_t window)
+    {
+        if (window == XCB_NONE)
+            return;
+        if (window == m_pasting)
+            m_pasting = XCB_NONE;
+        if (window == m_target)
+            lose(NoTarget::Closed);
+    }
+
+    void lose(NoTarget why)
+    {
+        if (const xcb_window_t old = std::exchange(m_target, XCB_NONE); old != XCB_NONE)
+            listenTo(m_c, old, XCB_EVENT_MASK_NO_EVENT);
+        if (std::exchange(m_why, why) != why)
+            ++m_serial;
     }
 
     // The keys go to the window with the keyboard focus: sent only once the window manager has
@@ -160,7 +250,9 @@ private:
     {
         if (!m_done)
             return;
-        if (activeWindow(m_c, m_active) == m_pasting && focusedIn(m_c, m_pasting)) {
+        if (m_pasting == XCB_NONE) {
+            finish(false, QStringLiteral("the window was closed"));
+        } else if (activeWindow(m_c, m_atoms[0]) == m_pasting && focusedIn(m_c, m_pasting)) {
             const bool sent = sendPasteKeys(m_c);
             finish(sent, sent ? QString() : QStringLiteral("the X server took no keys"));
         } else if (m_elapsed.elapsed() > kActivationLimitMs) {
@@ -176,8 +268,12 @@ private:
     }
 
     xcb_connection_t *m_c;
-    xcb_atom_t m_active;
+    // _NET_ACTIVE_WINDOW, _NET_WM_WINDOW_TYPE, its DESKTOP and its DOCK
+    std::array<xcb_atom_t, 4> m_atoms;
+    bool m_inWaylandSession;
     xcb_window_t m_target = XCB_NONE, m_pasting = XCB_NONE;
+    NoTarget m_why = NoTarget::NotYetSeen;
+    unsigned m_serial = 0;
     std::function<void(bool, const QString &)> m_done;
     QTimer m_poll;
     QElapsedTimer m_elapsed;
@@ -225,9 +321,9 @@ Support Supported()
     return Support::Supported;
 }
 
-bool HasTarget()
+Absence WhyNoTarget()
 {
-    return follower() && follower()->hasTarget();
+    return follower() ? follower()->whyNoTarget() : Absence{NoTarget::NotYetSeen, 0};
 }
 
 void PasteIntoTarget(std::function<void(bool, const QString &)> done)

@@ -19,16 +19,7 @@ printf '%s\n' '[Groups/0]' 'Name=Default' 'Default Layout=us' 'DefaultIM=mozc' '
     '[Groups/0/Items/0]' 'Name=keyboard-us' 'Layout=' '' '[Groups/0/Items/1]' 'Name=mozc' 'Layout=' '' \
     '[GroupOrder]' '0=Default' >"$home/.config/fcitx5/profile"
 printf '[Settings]\nShowlogo=2\n' >"$home/.config/Pukalo/Pukalo.ini"
-as_user=()
-if [[ $(id -u) -eq 0 ]]; then
-    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-    chmod o+x "$E2E_TMP"
-    chown -R nobody:nogroup "$home"
-    # The build may be where only root may go (/root): the program and its windows copied out.
-    mkdir -m 755 "$E2E_TMP/bin"
-    cp "$PUKALO" "$(dirname "$PUKALO")/pukalo-gui.so" "$E2E_TMP/bin/"
-    PUKALO=$E2E_TMP/bin/pukalo
-fi
+ordinary_user "$home"
 # The session's bus address is written down for the input method's state to be asked from here.
 "${as_user[@]}" env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin LANG=ja_JP.UTF-8 \
     XDG_RUNTIME_DIR="$home/runtime" QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx PUKALO="$PUKALO" \

@@ -2,9 +2,11 @@
 # 「クリックで貼り付け」: a pick lands in the window the user was writing in, exactly once, byte for
 # byte, and that window has the focus again: a terminal (xterm running cat, pasting PRIMARY on
 # Shift+Insert) and a text field of another toolkit (a Tk entry, pasting CLIPBOARD). Arrow keys
-# paste nothing; with the option off nothing is pasted.
+# paste nothing; with the option off nothing is pasted. Without a target (the desktop clicked
+# last; the terminal ended, its window's id given to a new terminal) a pick pastes
+# nowhere and says why, on standard error once per reason and in the label's tooltip.
 source "$(dirname "$0")/lib.sh"
-need "${X_TOOLS[@]}" xterm python3
+need "${X_TOOLS[@]}" xterm xev python3
 python3 -c 'import tkinter' 2>/dev/null || { echo "SKIPPED: not installed: python3-tk" && exit 77; }
 start_display
 write_settings Showlogo=2 Paste=1
@@ -12,13 +14,19 @@ typed=$E2E_TMP/typed entry=$E2E_TMP/entry
 : >"$typed"
 
 # The terminal: what is pasted reaches cat at once, not at the end of a line.
-xterm -u8 -geometry 40x4+10+10 -title target-term -e sh -c "stty -icanon -echo; exec cat >'$typed'" &
-PIDS_TO_KILL+=($!)
-# The Tk entry writes its text down every 50 ms.
-python3 -c 'import sys, tkinter as tk
+terminal() { # file [xterm options]: a terminal running cat into the file
+    xterm -u8 -geometry 40x4+10+10 -title target-term "${@:2}" -e sh -c "stty -icanon -echo; exec cat >'$1'" &
+    PIDS_TO_KILL+=($!)
+}
+terminal "$typed"
+term_pid=$!
+# The Tk entry writes its text down every 50 ms, whole: never read half written.
+python3 -c 'import os, pathlib, sys, tkinter as tk
 root = tk.Tk(); root.title("target-entry"); root.geometry("300x50+10+640")
 entry = tk.Entry(root, width=40); entry.pack(); entry.focus_set()
-def keep(): open(sys.argv[1], "w", encoding="utf-8").write(entry.get()); root.after(50, keep)
+def keep():
+    pathlib.Path(sys.argv[1] + ".new").write_text(entry.get(), encoding="utf-8")
+    os.replace(sys.argv[1] + ".new", sys.argv[1]); root.after(50, keep)
 keep(); root.mainloop()' "$entry" &
 PIDS_TO_KILL+=($!)
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
@@ -62,17 +70,89 @@ settled "$search"
 [[ $(cat "$typed") == '(^^)' ]] || fail "the terminal got a paste meant for the entry"
 echo "ok: Enter in the search window pastes into the Tk entry, once, and gives it the focus back"
 
-# --- With the option off, a click copies and pastes nothing ---------------------------------
+# --- The desktop clicked after the terminal: nothing pasted, the reason said once ------------
 xdotool windowactivate --sync "$MAIN"
 key Escape
-menu_item p
-wait_for 30 grep -qx Paste=2 "$SETTINGS_FILE" || fail "the option was not stored off"
 xdotool windowactivate --sync "$term"
 wait_for 50 active "$term" || fail "the terminal did not become active"
+xdotool mousemove 1000 750 click 1
+wait_for 50 eval '[[ $(xprop -root _NET_ACTIVE_WINDOW) == *" 0x0" ]]' || fail "the desktop click left a window active"
+said() { (($(grep -c "^pukalo: 貼り付け先のウィンドウがありません（$1" "$E2E_TMP/pukalo.err") == $2)); }
+for kaomoji in '(^^ゞ' '(^^)'; do # the second pick: no second line
+    click_in "$MAIN" "$([[ $kaomoji == '(^^)' ]] && echo 30 || echo 250)" 38
+    wait_clipboard "$kaomoji" || fail "no target: clipboard has [$(clipboard)]"
+    settled
+    said "最後に選ばれたのはデスクトップです" 1 || fail "the reason not said once: $(cat "$E2E_TMP/pukalo.err")"
+    active "$MAIN" && [[ $(cat "$typed") == '(^^)' ]] || fail "pasted without a target: [$(cat "$typed")]"
+done
+# The label's tooltip shows (its text is the line above), none being shown before.
+tooltips() { xdotool search --onlyvisible --pid "$PUKALO_PID" 2>/dev/null | xargs -rI{} xprop -id {} _NET_WM_WINDOW_TYPE | grep -c _TOOLTIP; }
+xdotool mousemove 1000 750
+wait_for 20 eval '(($(tooltips) == 0))' || fail "a tooltip stays"
+window_geometry "$MAIN"
+xdotool mousemove $((WX + 116)) $((WY + WH - 20))
+wait_for 20 eval '(($(tooltips) == 1))' || fail "no tooltip over the label"
+# A window of the desktop's type (a file manager drawing the desktop) is the desktop too.
+python3 -c 'import tkinter as tk
+root = tk.Tk(); root.title("desktop"); root.attributes("-type", "desktop")
+root.geometry("200x100+800+600"); root.mainloop()' &
+PIDS_TO_KILL+=($!)
+wait_for 100 sh -c "xdotool search --onlyvisible --name '^desktop\$' | grep -q ." || fail "no desktop window"
+xdotool windowactivate --sync "$term"
+wait_for 50 active "$term" || fail "the terminal did not become active"
+xdotool mousemove 900 650 click 1
+wait_for 50 active "$(window_named desktop)" || fail "the desktop window did not become active"
+click_in "$MAIN" 250 38
+wait_clipboard '(^^ゞ' || fail "desktop window: clipboard has [$(clipboard)]"
+settled
+said "最後に選ばれたのはデスクトップです" 2 || fail "the desktop window not said: $(cat "$E2E_TMP/pukalo.err")"
+active "$MAIN" && [[ $(cat "$typed") == '(^^)' ]] || fail "pasted past a desktop window: [$(cat "$typed")]"
+echo "ok: the desktop clicked last, a pick pastes nothing and says why once"
+
+# --- The terminal ends; a terminal started iconified gets its window's id -------------------
+# The server gives the next client the lowest free client slot, and with it the ended one's ids:
+# the second terminal connects once the server has closed the first's connection (killed, it
+# cannot destroy its window itself: the server does), and before any other client. Two xev,
+# connected before, hear both.
+xdotool windowactivate --sync "$term"
+wait_for 50 active "$term" || fail "the terminal did not become active"
+settled # the program has seen it
+xdotool windowactivate --sync "$MAIN"
+wait_for 50 active "$MAIN" || fail "the main window did not become active"
+xev -id "$term" -event structure >"$E2E_TMP/ended" &
+PIDS_TO_KILL+=($!)
+xev -root -event substructure >"$E2E_TMP/created" &
+PIDS_TO_KILL+=($!)
+step=0 # the terminal moved back and forth until both have heard it move
+wait_for 50 eval 'step=$((1 - step)); xdotool windowmove "$term" $((10 + step)) 12
+    grep -q ConfigureNotify "$E2E_TMP/ended" && grep -q ConfigureNotify "$E2E_TMP/created"' ||
+    fail "xev hears nothing"
+kill -KILL "$term_pid"
+wait_for 50 grep -q DestroyNotify "$E2E_TMP/ended" || fail "the terminal did not end"
+created=$(grep -c CreateNotify "$E2E_TMP/created" || true)
+reused=$E2E_TMP/reused
+: >"$reused"
+terminal "$reused" -iconic
+wait_for 100 eval '(($(grep -c CreateNotify "$E2E_TMP/created") > created))' || fail "no second terminal"
+wait_for 100 sh -c "xdotool search --name '^target-term\$' | grep -q ." || fail "no second terminal"
+[[ $(xdotool search --name '^target-term$' | head -n1) == "$term" ]] ||
+    fail "the second terminal's window did not get the first's id: the test shows nothing"
+click_in "$MAIN" 30 38
+wait_clipboard '(^^)' || fail "ended target: clipboard has [$(clipboard)]"
+settled
+said "入力していたウィンドウは閉じられたか" 1 || fail "the reason not said: $(cat "$E2E_TMP/pukalo.err")"
+active "$MAIN" && [[ ! -s $reused ]] || fail "a pick went to the second terminal: [$(cat "$reused")]"
+echo "ok: the terminal written in ends, a pick pastes nothing and says why"
+
+# --- With the option off, a click copies and pastes nothing ---------------------------------
+menu_item p
+wait_for 30 grep -qx Paste=2 "$SETTINGS_FILE" || fail "the option was not stored off"
+xdotool windowactivate --sync "$tk"
+wait_for 50 active "$tk" || fail "the entry did not become active"
 click_in "$MAIN" 250 38
 wait_clipboard '(^^ゞ' || fail "option off: clipboard has [$(clipboard)]"
 settled
-active "$MAIN" && [[ $(cat "$typed") == '(^^)' ]] || fail "the option off pasted: [$(cat "$typed")]"
+active "$MAIN" && [[ $(cat "$entry") == '(=^ ^=)' ]] || fail "the option off pasted: [$(cat "$entry")]"
 kill -TERM "$PUKALO_PID"
 wait_exit
 echo "ok: with the option off nothing is pasted"

@@ -82,6 +82,21 @@ bind_keys() {
     xkbcomp "$keymap" "$DISPLAY" 2>/dev/null || fail "xkbcomp could not load the keymap"
 }
 
+# Where the test runs as root, makes what it names after this run as an ordinary user (input
+# methods and compositors refuse root): `"${as_user[@]}" command`. The home folder becomes theirs;
+# the build may be where only root may go (/root): the program, its windows and the test's X
+# client are copied out.
+ordinary_user() { # home
+    as_user=()
+    [[ $(id -u) -eq 0 ]] || return 0
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    chmod o+x "$E2E_TMP"
+    chown -R nobody:nogroup "$1"
+    mkdir -m 755 "$E2E_TMP/bin"
+    cp "$PUKALO" "$(dirname "$PUKALO")/pukalo-gui.so" "$XCLIENT" "$E2E_TMP/bin/"
+    PUKALO=$E2E_TMP/bin/pukalo XCLIENT=$E2E_TMP/bin/xclient
+}
+
 write_settings() {
     mkdir -p "$(dirname "$SETTINGS_FILE")"
     printf '[Settings]\n' >"$SETTINGS_FILE"

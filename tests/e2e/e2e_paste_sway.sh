@@ -1,0 +1,78 @@
+#!/bin/bash
+# 「クリックで貼り付け」 on a Wayland session: sway without a screen (its own headless output),
+# XWayland on, as an ordinary user. Typed into an X11 terminal (xterm), then into a native one
+# (foot), each running cat: no X11 window is active now, and a pick in the program (under
+# XWayland) pastes nothing into the X11 terminal, copies, and says why.
+source "$(dirname "$0")/lib.sh"
+need sway swaymsg foot wtype xterm Xwayland xclip xdotool xprop setpriv python3
+home=$E2E_TMP/home
+mkdir -p "$home/runtime" "$home/.config/Pukalo"
+chmod 700 "$home/runtime"
+printf '[Settings]\nShowlogo=2\nPaste=1\n' >"$home/.config/Pukalo/Pukalo.ini"
+echo 'xwayland enable' >"$home/sway.conf"
+ordinary_user "$home"
+"${as_user[@]}" env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 XDG_RUNTIME_DIR="$home/runtime" \
+    WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    sway -c "$home/sway.conf" >"$E2E_TMP/sway.log" 2>&1 &
+PIDS_TO_KILL+=($!)
+wait_for 100 compgen -G "$home/runtime/sway-ipc.*" || fail "sway did not start: $(tail -n 5 "$E2E_TMP/sway.log")"
+session=(SWAYSOCK="$(echo "$home"/runtime/sway-ipc.*)" HOME="$home" XDG_RUNTIME_DIR="$home/runtime")
+in_session() { "${as_user[@]}" env "${session[@]}" "$@"; }
+wait_for 100 in_session swaymsg -t get_version || fail "sway does not answer: $(tail -n 5 "$E2E_TMP/sway.log")"
+# The session's own displays, as sway gives them to what it starts (sway splits commands at ;).
+in_session swaymsg exec 'echo "$WAYLAND_DISPLAY $DISPLAY" >"$HOME/displays.tmp" && mv "$HOME/displays.tmp" "$HOME/displays"' >/dev/null
+wait_for 50 test -s "$home/displays" || fail "sway started nothing"
+read -r wayland x11 <"$home/displays"
+session+=(WAYLAND_DISPLAY="$wayland" DISPLAY="$x11")
+
+# A node of sway's tree by its title: its id and where its contents are on the output.
+node() { in_session swaymsg -t get_tree | python3 -c 'import json, sys
+def walk(n):
+    yield n
+    for c in n.get("nodes", []) + n.get("floating_nodes", []): yield from walk(c)
+for n in walk(json.load(sys.stdin)):
+    if n.get("name") == sys.argv[1]:
+        r, w = n["rect"], n["window_rect"]
+        print(n["id"], r["x"] + w["x"], r["y"] + w["y"], w["width"], w["height"], n["focused"])' "$1"; }
+has_node() { [[ -n $(node "$1") ]]; }
+focused_node() { [[ $(node "$1") == *True ]]; }
+focus() { # title
+    in_session swaymsg "[title=\"^$1\$\"] focus" >/dev/null
+    wait_for 50 focused_node "$1" || fail "$1 did not get the focus"
+}
+terminal() { # title file command: a terminal running cat into the file
+    in_session swaymsg exec "${*:3} sh -c 'stty -icanon -echo && exec cat >$2'" >/dev/null
+    wait_for 100 has_node "$1" || fail "no window $1"
+}
+# The first key after the focus moved may be lost while the keymap changes hands: typed again
+# until it arrives.
+type_into() { # title file
+    local file=$2
+    focus "$1"
+    wait_for 50 eval 'in_session wtype x; [[ -s $file ]]' || fail "nothing typed reached $1"
+}
+
+in_session swaymsg exec "'$PUKALO' 2>'$home/pukalo.err'" >/dev/null
+wait_for 150 has_node "プカロ！" || fail "no main window: $(cat "$home/pukalo.err")"
+terminal x11-term "$home/x11" xterm -title x11-term -e
+terminal wl-term "$home/wl" foot --title wl-term
+type_into x11-term "$home/x11"
+type_into wl-term "$home/wl"
+[[ $(in_session xprop -root _NET_ACTIVE_WINDOW) == *" 0x0" ]] || fail "an X11 window is active: $(in_session xprop -root _NET_ACTIVE_WINDOW)"
+typed=$(cat "$home/x11")
+
+# A pick by the keyboard: the main window focused, the search window opened, ねこ chosen by Enter.
+keys() { in_session wtype -k Shift_L "$@"; } # a key lost while XWayland takes the new keymap
+focus "プカロ！"
+keys -M ctrl f -m ctrl
+wait_for 50 focused_node "プカロ！顔文字を探す" || fail "Ctrl+F opened no search window"
+keys neko -k Return
+wait_for 50 eval '[[ $(in_session xclip -o -selection clipboard) == "(=^ ^=)" ]]' ||
+    fail "Enter copied [$(in_session xclip -o -selection clipboard)]"
+wait_for 30 grep -q "^pukalo: 貼り付け先のウィンドウがありません（.*X11 のウィンドウではありません" "$home/pukalo.err" ||
+    fail "the reason was not said: $(cat "$home/pukalo.err")"
+in_session "$XCLIENT" ping "$(in_session xdotool search --name '^プカロ！顔文字を探す$' | head -n1)" ||
+    fail "the program did not answer"
+focused_node "プカロ！顔文字を探す" && [[ $(cat "$home/x11") == "$typed" ]] ||
+    fail "a pick went to the X11 terminal: [$(cat "$home/x11")]"
+echo "ok: a native window written in last, a pick pastes nothing into the X11 terminal and says why"
