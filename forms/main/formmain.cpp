@@ -224,11 +224,16 @@ void FormMain::searchChose(const QString &kaomoji, const QString &category, bool
 
 void FormMain::mnuSearch_Click()
 {
+    SearchWindow()->Focus();
+}
+
+FormSearch *FormMain::SearchWindow()
+{
     if (!m_search) {
         m_search = new FormSearch(this);
         ConnectHandler(m_search.data(), &FormSearch::Chosen, this, &FormMain::searchChose);
     }
-    m_search->Focus();
+    return m_search;
 }
 
 void FormMain::Command2_Click()

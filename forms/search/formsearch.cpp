@@ -113,6 +113,12 @@ void FormSearch::Focus()
     Field->selectAll();
 }
 
+void FormSearch::Find(const QString &words)
+{
+    Field->setText(words);
+    Focus();
+}
+
 // At the size the user gave it, beside the main window on the side with room for it, so that it
 // never covers the lists; else above or below it; else where it fits on the screen, over part
 // of the main window. Never narrower than that size, but where the screen itself is smaller.
