@@ -79,20 +79,23 @@ bool PassToRunning(const Request &request)
     if (!bus.isConnected())
         return false;
     const QDBusMessage call = callFor(request);
-    for (;;) {
-        if (takeName(bus, false))
-            return false;
-        const qint64 left = kAnswerLimitMs - clock.elapsed();
-        if (left <= 0)
-            break;
+    for (qint64 left = kAnswerLimitMs; left > 0; left = kAnswerLimitMs - clock.elapsed()) {
         const QDBusMessage reply = bus.call(call, QDBus::Block, int(left));
         if (reply.type() == QDBusMessage::ReplyMessage)
             return true;
         const QDBusError::ErrorType error = QDBusError(reply).type();
-        if (error == QDBusError::NoReply || error == QDBusError::Timeout)
+        if (error == QDBusError::NoReply || error == QDBusError::Timeout ||
+            error == QDBusError::TimedOut || error == QDBusError::Disconnected)
             break;
-        // It ended meanwhile, or it is starting and cannot answer yet: asked again.
-        QThread::msleep(25);
+        // None runs: this one is Pukalo, unless another start has just become it.
+        if (error == QDBusError::ServiceUnknown ||
+            reply.errorName() == QLatin1StringView("org.freedesktop.DBus.Error.NameHasNoOwner")) {
+            if (takeName(bus, false))
+                return false;
+        } else {
+            // Starting, and not able to answer yet.
+            QThread::msleep(25);
+        }
     }
     const QDBusReply<uint> pid = bus.interface()->servicePid(serviceName());
     StderrLine("the Pukalo already running (process %u) did not answer within a second; "

@@ -41,6 +41,7 @@ neko=$(first_found ねこ)
 key Return
 wait_clipboard "$neko" || fail "--find ねこ, Enter: clipboard has [$(clipboard)], not [$neko]"
 wait_for 50 grep -qF "$neko" "$typed" || fail "nothing pasted into the terminal: [$(cat "$typed")]"
+[[ ! -s $E2E_TMP/pukalo.err ]] || fail "the first start said: $(cat "$E2E_TMP/pukalo.err")"
 echo "ok: --find ねこ with none running: the main window, and the search window with ねこ, focused"
 
 # --- A second start: the one main window comes forward -----------------------------------
