@@ -30,12 +30,12 @@ std::optional<QMargins> FrameExtents(QWidget *window);
 // it only once the window is mapped (fluxbox).
 void WhenFrameExtentsKnown(QWidget *window, std::function<void()> then);
 
-// At the call of a later start: `show` shows, raises and activates the window as Qt does, and
-// the launcher's token goes with it, which window managers that keep programs from taking the
-// focus ask for. On X11 the startup id is set on the window before it is mapped (the time in it
-// is when the user asked), asked for again with that time where the window was shown already,
-// and the launcher told that the start is over; on native Wayland, Qt activates with the token
-// it finds in the environment.
+// At the call of a later start, which the user made (a key, a launcher, a command): `show`
+// shows, raises and activates the window as Qt does, and the launcher's token goes with it,
+// which window managers that keep programs from taking the focus ask for. On X11 the startup id
+// is set on the window before it is mapped, the window asked for as a pager asks, with the time
+// in the id (when the user asked), and the launcher told that the start is over; on native
+// Wayland, Qt activates with the token it finds in the environment.
 void BringForward(QWidget *window, const QByteArray &startupId, const QByteArray &activationToken,
                   const std::function<void()> &show);
 

@@ -151,16 +151,16 @@ void BringForward(QWidget *window, const QByteArray &startupId, const QByteArray
         return show();
     }
     const auto id = xcb_window_t(window->winId());
-    const bool shown = window->isVisible();
     const auto [startupAtom, utf8, active] =
         xcb::Intern(c, {"_NET_STARTUP_ID", "UTF8_STRING", "_NET_ACTIVE_WINDOW"});
     if (!startupId.isEmpty())
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, startupAtom, utf8, 8,
                             uint32_t(startupId.size()), startupId.constData());
     show();
-    // Qt asks with the time of the last event it had, which is older than the user's call.
-    if (shown)
-        xcb::SendToWindowManager(c, id, active, {1, timeIn(startupId), 0});
+    // Qt asks as the program, with the time of the last event it had: older than the user's
+    // call, and KWin at its High and Extreme levels refuses a program even the launcher's time.
+    // Asked as a pager asks, for the user, after the window manager has had the map request.
+    xcb::SendToWindowManager(c, id, active, {2, timeIn(startupId), 0});
     if (!startupId.isEmpty())
         sendStartupMessage(c, id, "remove: ID=" + startupId);
     xcb_flush(c);
