@@ -1,14 +1,18 @@
 #include "app/application.h"
 
+#include "app/request.h"
 #include "app/startup.h"
 #include "forms/main/formmain.h"
+#include "forms/search/formsearch.h"
 #include "platform/clipboardserver.h"
 #include "platform/handover.h"
+#include "platform/instance.h"
 #include "platform/pasteback.h"
 #include "platform/platformchoice.h"
 #include "platform/programinfo.h"
 #include "platform/stderrline.h"
 #include "platform/unixsignals.h"
+#include "platform/windowmanager.h"
 #include "settings/history.h"
 #include "settings/windowsizes.h"
 #include "ui/formslot.h"
@@ -61,6 +65,26 @@ void cannotStart(QtMsgType type, const QMessageLogContext &context, const QStrin
     s_qtMessages(type, context, message);
 }
 
+// What a later start asks, or this one's --find: the window comes forward, with the launcher's
+// token. The main window that is still behind the splash comes when the splash ends.
+void answer(const Instance::Request &request)
+{
+    FormMain *main = FormSlot<FormMain>::Instance();
+    if (request.find) {
+        main = FormSlot<FormMain>::Load();
+        FormSearch *search = main->SearchWindow();
+        BringForward(search, request.startupId, request.activationToken,
+                     [search, &request] { search->Find(*request.find); });
+    } else if (main && main->isVisible()) {
+        BringForward(main, request.startupId, request.activationToken, [main] {
+            main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
+            main->show();
+            main->raise();
+            main->activateWindow();
+        });
+    }
+}
+
 bool anyWindowVisible()
 {
     for (const QWidget *w : QApplication::topLevelWidgets()) {
@@ -73,6 +97,11 @@ bool anyWindowVisible()
 
 int RunApplication(int &argc, char **argv)
 {
+    // Before Qt takes its own options out of the arguments and the startup id out of the
+    // environment: the first window shown carries the id, as Qt sees to.
+    Instance::Request request = RequestFromCommandLine(argc, argv);
+    request.startupId.clear();
+    request.activationToken.clear();
     if (!ChoosePlatformAndCheckDisplay()) {
         reportNoDisplay();
         return 2;
@@ -102,12 +131,15 @@ int RunApplication(int &argc, char **argv)
                      [] { requestClose(FormMain::AppWindows); });
 
     Main();
+    if (request.find)
+        answer(request);
     if (HasEnded())
         return 0;
     if (!anyWindowVisible()) {
         StderrLine("no window could be opened");
         return 1;
     }
+    Instance::Serve(answer);
     const int status = app.exec();
     writePending();
     // What the user copied stays pasteable after the program: on wlroots compositors through

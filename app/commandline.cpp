@@ -18,7 +18,8 @@ namespace pukalo {
 namespace {
 const char kUsage[] =
     "Usage: pukalo [OPTION]\n"
-    "Without an option, opens the kaomoji picker.\n"
+    "Without an option, opens the kaomoji picker, or brings the one running to the front.\n"
+    "  --find [WORDS...]   the search window, with WORDS in its field\n"
     "  --list              the whole catalogue: category, kaomoji, description, reading\n"
     "  --search WORDS...   the rows the search window finds for WORDS, in its order\n"
     "  --dictionary        a user dictionary for Japanese input methods (Mozc's tab-separated\n"
@@ -58,7 +59,7 @@ std::optional<int> RunCommandLine(int argc, char **argv)
 {
     // Options of Qt's own (-platform, -style) start with one dash and are Qt's business.
     const std::string_view option = argc < 2 ? std::string_view() : argv[1];
-    if (option.substr(0, 2) != "--" && option != "-h")
+    if ((option.substr(0, 2) != "--" && option != "-h") || option == "--find")
         return std::nullopt;
     if (option == "--search" && argc > 2) {
         QStringList words;

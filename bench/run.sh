@@ -14,7 +14,9 @@
 #   search       a keystroke in the search field until the results are painted, for one- and
 #                two-character queries, a category word, romaji and a no-match query, and
 #                opening the search window until its field has the focus, in process;
-#                `pukalo --list` and `pukalo --search にこ` as whole processes.
+#                `pukalo --list` and `pukalo --search にこ` as whole processes;
+#   find         `pukalo --find ねこ` while Pukalo runs, on a session bus of its own, another
+#                program's window active: process start until the search window has the focus.
 # Medians over RUNS runs (default 10) after warm-up runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -203,3 +205,34 @@ PY
 )
     row "pukalo $command, whole process" "$ms ms" "" "" ""
 done
+
+# --- pukalo --find while Pukalo runs -------------------------------------------------------------
+dbus-daemon --session --nofork --address="unix:path=$E2E_TMP/bus" --print-address=3 \
+    3>"$E2E_TMP/bus.address" 2>/dev/null &
+PIDS_TO_KILL+=($!)
+wait_for 50 test -s "$E2E_TMP/bus.address" || fail "no session bus"
+export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus.address")
+xterm -geometry 40x4+10+10 -title bench-other &
+PIDS_TO_KILL+=($!)
+wait_for 100 sh -c "xdotool search --onlyvisible --name '^bench-other\$' | grep -q ." || fail "no xterm"
+other=$(xdotool search --onlyvisible --name '^bench-other$' | head -n1)
+start_pukalo
+key ctrl+f
+search=$(wait_window "プカロ！顔文字を探す")
+finds=()
+for ((i = 0; i < WARMUP + RUNS; i++)); do
+    xdotool windowactivate --sync "$search"
+    key Escape
+    wait_for 30 eval '! has_window "プカロ！顔文字を探す"' || fail "Esc did not close the search window"
+    xdotool windowactivate --sync "$other"
+    settled
+    read -r ms _ _ < <("$B/bench/mapwatch" --focus "$search" -- "$PUKALO" --find ねこ)
+    ((i >= WARMUP)) && finds+=("$ms")
+done
+kill -TERM "$PUKALO_PID"
+wait "$PUKALO_PID" || true
+PUKALO_PID=
+row "pukalo --find while it runs -> search focused" "median ms" "min ms" "max ms" ""
+sorted=$(printf '%s\n' "${finds[@]}" | sort -n)
+row "  another program active, search window closed" "$(median <<<"$sorted")" "$(head -n1 <<<"$sorted")" \
+    "$(tail -n1 <<<"$sorted")" ""

@@ -9,4 +9,9 @@ namespace pukalo {
 // error and returns 2 when the module cannot be loaded.
 int RunWindows(int &argc, char **argv);
 
+// Hands this start to the Pukalo already running, through the module pukalo-call.so (the
+// session bus's libraries are loaded with it, and only for this): true when it took it. False
+// when this process is to open the windows, also where the module is missing.
+bool PassToRunning(int argc, char **argv);
+
 } // namespace pukalo

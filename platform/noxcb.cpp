@@ -25,6 +25,14 @@ std::optional<QMargins> FrameExtents(QWidget *)
 
 void WhenFrameExtentsKnown(QWidget *, std::function<void()>) {}
 
+void BringForward(QWidget *, const QByteArray &, const QByteArray &activationToken,
+                  const std::function<void()> &show)
+{
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    show();
+}
+
 bool AlwaysOnTopSupported()
 {
     return QGuiApplication::platformName() != QLatin1StringView("wayland");

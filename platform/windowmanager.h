@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+class QByteArray;
 class QWidget;
 
 // What the program says to and asks of the window manager beyond what Qt does. Where the
@@ -28,6 +29,15 @@ std::optional<QMargins> FrameExtents(QWidget *window);
 // Calls `then` once, when the window manager first says what frame the window has: some say
 // it only once the window is mapped (fluxbox).
 void WhenFrameExtentsKnown(QWidget *window, std::function<void()> then);
+
+// At the call of a later start, which the user made (a key, a launcher, a command): `show`
+// shows, raises and activates the window as Qt does, and the launcher's token goes with it,
+// which window managers that keep programs from taking the focus ask for. On X11 the startup id
+// is set on the window before it is mapped, the window asked for as a pager asks, with the time
+// in the id (when the user asked), and the launcher told that the start is over; on native
+// Wayland, Qt activates with the token it finds in the environment.
+void BringForward(QWidget *window, const QByteArray &startupId, const QByteArray &activationToken,
+                  const std::function<void()> &show);
 
 // Whether the window manager can keep a window above all others: on X11 when it says so in
 // _NET_SUPPORTED; never on native Wayland.

@@ -231,6 +231,11 @@ void FormMain::searchChose(const QString &kaomoji, const QString &category, bool
 
 void FormMain::mnuSearch_Click()
 {
+    SearchWindow()->Focus();
+}
+
+FormSearch *FormMain::SearchWindow()
+{
     if (!m_search) {
         // Where it cannot but cover some of this window: not the category box, and as little as
         // may be of what is clicked.
@@ -239,7 +244,7 @@ void FormMain::mnuSearch_Click()
                    Combo1});
         ConnectHandler(m_search.data(), &FormSearch::Chosen, this, &FormMain::searchChose);
     }
-    m_search->Focus();
+    return m_search;
 }
 
 void FormMain::Command2_Click()

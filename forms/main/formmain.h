@@ -47,6 +47,8 @@ public:
     void SetAlwaysOnTopMark(bool on);
     // Copies a kaomoji as a click in List1 does: shown in LabeClipNow and put on the clipboard.
     void CopyKaomoji(const QString &kaomoji);
+    // The one search window of the run, made at its first use.
+    FormSearch *SearchWindow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

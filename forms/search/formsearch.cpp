@@ -114,6 +114,12 @@ void FormSearch::Focus()
     Field->selectAll();
 }
 
+void FormSearch::Find(const QString &words)
+{
+    Field->setText(words);
+    Focus();
+}
+
 // At the size the user gave it, beside the main window on the side with room for it, so that it
 // never covers the lists; where no side has room (a 1024 x 768 screen), where it covers least of
 // what the user clicks there, and never the category box. Never narrower than that size, but

@@ -31,6 +31,9 @@ public:
     FormSearch(QWidget *owner, KeepClear keepClear);
     // Brings the window forward with the field focused and its text selected.
     void Focus();
+    // The field set to these words, their results shown, and the window brought forward as
+    // Focus does.
+    void Find(const QString &words);
 
 signals:
     // The user chose this kaomoji of this category: to be copied as a click in the main

@@ -4,8 +4,10 @@
 #include "platform/xcb/xcbutil.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QWidget>
+#include <cstring>
 #include <map>
 
 namespace pukalo {
@@ -108,6 +110,60 @@ void WhenFrameExtentsKnown(QWidget *window, std::function<void()> then)
         return filter;
     }();
     watch->m_waiting[xcb_window_t(window->winId())] = std::move(then);
+}
+
+namespace {
+// The time a launcher puts in a startup id ("…_TIME<server time>"): when the user asked.
+xcb_timestamp_t timeIn(const QByteArray &startupId)
+{
+    const qsizetype at = startupId.lastIndexOf("_TIME");
+    bool ok = false;
+    const uint time = at < 0 ? 0 : startupId.mid(at + 5).toUInt(&ok);
+    return ok ? time : XCB_CURRENT_TIME;
+}
+
+// A startup notification message to the launchers, in pieces of 20 bytes, the end included.
+void sendStartupMessage(xcb_connection_t *c, xcb_window_t from, const QByteArray &text)
+{
+    const auto [begin, more] = xcb::Intern(c, {"_NET_STARTUP_INFO_BEGIN", "_NET_STARTUP_INFO"});
+    const QByteArray whole = text + '\0';
+    for (qsizetype at = 0; at < whole.size(); at += 20) {
+        xcb_client_message_event_t message = {};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 8;
+        message.window = from;
+        message.type = at == 0 ? begin : more;
+        const QByteArray piece = whole.mid(at, 20);
+        std::memcpy(message.data.data8, piece.constData(), size_t(piece.size()));
+        xcb_send_event(c, 0, xcb::Root(c), XCB_EVENT_MASK_PROPERTY_CHANGE,
+                       reinterpret_cast<const char *>(&message));
+    }
+}
+} // namespace
+
+void BringForward(QWidget *window, const QByteArray &startupId, const QByteArray &activationToken,
+                  const std::function<void()> &show)
+{
+    xcb_connection_t *c = xcb::QtConnection();
+    if (!c) {
+        if (!activationToken.isEmpty())
+            qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+        return show();
+    }
+    const auto id = xcb_window_t(window->winId());
+    const auto [startupAtom, utf8, active] =
+        xcb::Intern(c, {"_NET_STARTUP_ID", "UTF8_STRING", "_NET_ACTIVE_WINDOW"});
+    if (!startupId.isEmpty())
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, startupAtom, utf8, 8,
+                            uint32_t(startupId.size()), startupId.constData());
+    show();
+    // Qt asks as the program, with the time of the last event it had: older than the user's
+    // call, and KWin at its High and Extreme levels refuses a program even the launcher's time.
+    // Asked as a pager asks, for the user, after the window manager has had the map request.
+    xcb::SendToWindowManager(c, id, active, {2, timeIn(startupId), 0});
+    if (!startupId.isEmpty())
+        sendStartupMessage(c, id, "remove: ID=" + startupId);
+    xcb_flush(c);
 }
 
 bool AlwaysOnTopSupported()

@@ -8,7 +8,7 @@ need "${X_TOOLS[@]}" appstreamcli cpack desktop-file-validate dpkg-deb identify 
 prefix=$E2E_TMP/prefix id=jp.pukalo.Pukalo
 cmake --install "$BUILD_DIR" --prefix "$prefix" >"$E2E_TMP/install.log"
 installed=$(cd "$prefix" && find . -type f | sort)
-expected=$(printf '%s\n' ./bin/pukalo ./lib/pukalo/pukalo-gui.so ./libexec/pukalo/pukalo-clipkeep \
+expected=$(printf '%s\n' ./bin/pukalo ./lib/pukalo/pukalo-{call,gui}.so ./libexec/pukalo/pukalo-clipkeep \
     ./share/applications/$id.desktop ./share/metainfo/$id.metainfo.xml \
     ./share/icons/hicolor/{128x128,256x256,32x32,64x64}/apps/$id.png \
     ./share/icons/hicolor/scalable/apps/$id.svg ./share/doc/pukalo/copyright | sort)

@@ -21,6 +21,9 @@ export XDG_CONFIG_HOME=$E2E_TMP/config XDG_STATE_HOME=$E2E_TMP/state
 export XDG_RUNTIME_DIR=$E2E_TMP/runtime QT_QPA_PLATFORM=xcb
 SETTINGS_FILE=$XDG_CONFIG_HOME/Pukalo/Pukalo.ini HISTORY_FILE=$XDG_STATE_HOME/Pukalo/history
 unset WAYLAND_DISPLAY
+# No session bus, unless a test starts its own: the program then never hands itself to another
+# Pukalo, the user's own least of all.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_TMP/no-bus
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 PIDS_TO_KILL=()
 PUKALO_PID=
