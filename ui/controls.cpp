@@ -101,6 +101,7 @@ void ListBox::focusInEvent(QFocusEvent *event)
     // focus; Down would then skip it. With nothing current, Down chooses the first entry.
     const bool noneChosen = !currentIndex().isValid();
     QListWidget::focusInEvent(event);
+    update();
     viewport()->update();
     if (noneChosen && selectedItems().isEmpty()) {
         m_filling = true;
@@ -112,19 +113,35 @@ void ListBox::focusInEvent(QFocusEvent *event)
 void ListBox::focusOutEvent(QFocusEvent *event)
 {
     QListWidget::focusOutEvent(event);
+    update();
     viewport()->update();
+}
+
+// The keyboard focus shows as a dotted frame in the list's own text colour around its whole
+// inside, even in a list with no entry chosen (a description list, a fresh one): painted in two
+// parts, the rows' and the strip above them.
+void ListBox::paintFocusFrame(QWidget *on)
+{
+    if (!hasFocus())
+        return;
+    QPainter painter(on);
+    painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+    const QRect inside = viewport()->geometry().adjusted(0, -kRowsBelowFrame, -1, -1);
+    painter.drawRect(inside.translated(-on->mapTo(this, QPoint())));
 }
 
 void ListBox::paintEvent(QPaintEvent *event)
 {
     QListWidget::paintEvent(event);
-    // The keyboard focus shows as a dotted frame in the list's own text colour, even in a list
-    // with no entry chosen (a description list, a fresh one).
-    if (hasFocus()) {
-        QPainter painter(viewport());
-        painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
-        painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
-    }
+    paintFocusFrame(viewport());
+}
+
+bool ListBox::event(QEvent *event)
+{
+    const bool handled = QListWidget::event(event);
+    if (event->type() == QEvent::Paint)
+        paintFocusFrame(this);
+    return handled;
 }
 
 void ListBox::keyPressEvent(QKeyEvent *event)

@@ -54,10 +54,13 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void paintFocusFrame(QWidget *on);
+
     bool m_mouseDown = false;
     bool m_filling = false;
     bool m_byKeyboard = false;
