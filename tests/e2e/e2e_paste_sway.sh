@@ -41,15 +41,17 @@ focus() { # title
     wait_for 50 focused_node "$1" || fail "$1 did not get the focus"
 }
 terminal() { # title file command: a terminal running cat into the file
-    in_session swaymsg exec "${*:3} sh -c 'stty -icanon -echo && exec cat >$2'" >/dev/null
-    wait_for 100 has_node "$1" || fail "no window $1"
+    # In the user's home: sway's own folder is the test's, which may be closed to the user (under
+    # /root), and foot's shell would not start there.
+    in_session swaymsg exec "cd '$home' && ${*:3} sh -c 'stty -icanon -echo && exec cat >$2'" >/dev/null
+    wait_for 100 has_node "$1" || fail "no window $1: $(grep -v 'allocate buffer' "$E2E_TMP/sway.log" | tail -n 5)"
 }
 # The first key after the focus moved may be lost while the keymap changes hands: typed again
 # until it arrives.
 type_into() { # title file
     local file=$2
     focus "$1"
-    wait_for 50 eval 'in_session wtype x; [[ -s $file ]]' || fail "nothing typed reached $1"
+    wait_for 50 eval 'in_session timeout 5 wtype x; [[ -s $file ]]' || fail "nothing typed reached $1"
 }
 
 in_session swaymsg exec "'$PUKALO' 2>'$home/pukalo.err'" >/dev/null
