@@ -207,11 +207,7 @@ PY
 done
 
 # --- pukalo --find while Pukalo runs -------------------------------------------------------------
-dbus-daemon --session --nofork --address="unix:path=$E2E_TMP/bus" --print-address=3 \
-    3>"$E2E_TMP/bus.address" 2>/dev/null &
-PIDS_TO_KILL+=($!)
-wait_for 50 test -s "$E2E_TMP/bus.address" || fail "no session bus"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus.address")
+start_session_bus
 xterm -geometry 40x4+10+10 -title bench-other &
 PIDS_TO_KILL+=($!)
 wait_for 100 sh -c "xdotool search --onlyvisible --name '^bench-other\$' | grep -q ." || fail "no xterm"

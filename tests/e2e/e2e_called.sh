@@ -8,11 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 need "${X_TOOLS[@]}" xterm dbus-daemon
 start_display
-dbus-daemon --session --nofork --address="unix:path=$E2E_TMP/bus" --print-address=3 \
-    3>"$E2E_TMP/bus.address" 2>/dev/null &
-PIDS_TO_KILL+=($!)
-wait_for 50 test -s "$E2E_TMP/bus.address" || fail "no session bus"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus.address")
+start_session_bus
 write_settings Showlogo=2 Paste=1
 typed=$E2E_TMP/typed
 : >"$typed"

@@ -69,6 +69,15 @@ start_display() { # [width x height] [window manager: openbox, kwin]
     fail "${wm[*]} did not start: $(tail -n 5 "$E2E_TMP/wm.log")"
 }
 
+# A session bus of the test's own, for what one Pukalo per session is told over.
+start_session_bus() {
+    dbus-daemon --session --nofork --address="unix:path=$E2E_TMP/bus" --print-address=3 \
+        3>"$E2E_TMP/bus.address" 2>/dev/null &
+    PIDS_TO_KILL+=($!)
+    wait_for 50 test -s "$E2E_TMP/bus.address" || fail "no session bus"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus.address")
+}
+
 # Binds each character of $1 to a free key of the display's keymap. xdotool types a character
 # missing from the keymap by binding it for that one key press and unbinding it at once; a busy
 # program reads the keymap after that and gets nothing. Bound beforehand, nothing changes.
