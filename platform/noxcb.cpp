@@ -76,9 +76,9 @@ PasteBack::Absence PasteBack::WhyNoTarget()
     return {PasteBack::NoTarget::NotYetSeen, 0};
 }
 
-void PasteBack::PasteIntoTarget(std::function<void(bool, const QString &)> done)
+void PasteBack::PasteIntoTarget(const QString &, PasteBack::PasteDone done)
 {
-    done(false, QString());
+    done(PasteBack::Outcome::NoTarget, QString());
 }
 
 void PasteBack::Refocus() {}

@@ -44,11 +44,22 @@ struct Absence
 // closed or unmapped (an ended window's id may be given to the next program's window).
 Absence WhyNoTarget();
 
-// Gives the focus back to that window and, once it is active, pastes into it; never waits in
-// the event loop. `done` is called once, later: true when pasted, else false and why (the
-// window did not become active in time). A paste still pending is replaced by a new one: one
-// paste for the pick made last.
-void PasteIntoTarget(std::function<void(bool pasted, const QString &why)> done);
+enum class Outcome
+{
+    Pasted,
+    NoTarget,    // there was none (WhyNoTarget says why)
+    NotBack,     // the window did not take the focus back in time, or was closed meanwhile
+    InputMethod, // a native Wayland window: the input method did not take the text
+    Replaced,    // a later pick's paste took this one's place
+};
+
+// Gives the focus back to that window and, once it is active, pastes the text into it (an X11
+// window takes it from the selections, a native Wayland one from the input method); never
+// waits in the event loop. `done` is called once, later, with the outcome and, when it was not
+// pasted, why in a line for the log. A paste still pending is replaced by a new one: one paste
+// for the pick made last.
+using PasteDone = std::function<void(Outcome, const QString &why)>;
+void PasteIntoTarget(const QString &text, PasteDone done);
 
 // Gives the focus back to that window, without pasting (after the second click of a double
 // click has taken it).

@@ -181,18 +181,10 @@ void FormMain::pasteIntoTarget(const QString &kaomoji)
     last.start();
     lastKaomoji = kaomoji;
     Clipboard::SetPrimary(kaomoji);
-    PasteBack::PasteIntoTarget([label = QPointer<QLabel>(LabeClipNow)](bool pasted,
-                                                                       const QString &why) {
-        if (!label)
-            return;
-        label->setToolTip(
-            pasted || why.isEmpty()
-                ? QString()
-                : QStringLiteral("貼り付けられませんでした（元のウィンドウに戻れませんでした）。"
-                                 "顔文字はコピーされています。"));
-        static bool told = false;
-        if (!pasted && !why.isEmpty() && !std::exchange(told, true))
-            StderrLine("could not paste into the window written in last: %s", qUtf8Printable(why));
+    PasteBack::PasteIntoTarget(kaomoji, [label = QPointer<QLabel>(LabeClipNow)](
+                                            PasteBack::Outcome outcome, const QString &why) {
+        if (label)
+            ExplainPasteOutcome(label, outcome, why);
     });
 }
 

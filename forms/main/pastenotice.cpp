@@ -36,7 +36,8 @@ QString noTargetText(PasteBack::NoTarget why)
             return QStringLiteral("入力していたウィンドウは閉じられたか、最小化されました");
         case PasteBack::NoTarget::NotX11:
             return QStringLiteral("入力していたウィンドウは X11 のウィンドウではありません。"
-                                  "Wayland のウィンドウには貼り付けられません");
+                                  "Wayland のウィンドウには、sway で入力メソッド fcitx5 が"
+                                  "プカロ！のアドオン付きで動いているときだけ貼り付けられます");
         case PasteBack::NoTarget::Desktop:
             return QStringLiteral("最後に選ばれたのはデスクトップです");
         case PasteBack::NoTarget::None:
@@ -59,6 +60,31 @@ void ExplainNoTarget(QLabel *label, PasteBack::Absence absence)
     static std::optional<unsigned> told;
     if (std::exchange(told, absence.serial) != absence.serial)
         StderrLine("%s", qUtf8Printable(text));
+}
+
+void ExplainPasteOutcome(QLabel *label, PasteBack::Outcome outcome, const QString &why)
+{
+    QString text;
+    switch (outcome) {
+    case PasteBack::Outcome::Pasted:
+    case PasteBack::Outcome::NoTarget:
+    case PasteBack::Outcome::Replaced:
+        break;
+    case PasteBack::Outcome::NotBack:
+        text = QStringLiteral("元のウィンドウに戻れませんでした");
+        break;
+    case PasteBack::Outcome::InputMethod:
+        text = QStringLiteral(
+            "入力メソッド fcitx5 とプカロ！のアドオンが顔文字を受け取りませんでした");
+        break;
+    }
+    label->setToolTip(text.isEmpty() ? text
+                                     : QStringLiteral("貼り付けられませんでした（%1）。"
+                                                      "顔文字はコピーされています。")
+                                           .arg(text));
+    static bool told = false;
+    if (!text.isEmpty() && !why.isEmpty() && !std::exchange(told, true))
+        StderrLine("could not paste into the window written in last: %s", qUtf8Printable(why));
 }
 
 } // namespace pukalo

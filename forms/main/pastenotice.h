@@ -3,6 +3,7 @@
 #include "platform/pasteback.h"
 
 class QLabel;
+class QString;
 
 namespace pukalo {
 
@@ -15,5 +16,9 @@ void ExplainIfPasteUnsupported();
 // label's tooltip at every such pick, on standard error once for each absence. Where this desktop
 // cannot paste at all, the notice above has said so.
 void ExplainNoTarget(QLabel *label, PasteBack::Absence absence);
+
+// Says what came of a paste: nothing when pasted (or replaced by a later pick's); else why not,
+// in the label's tooltip, and on standard error the first time.
+void ExplainPasteOutcome(QLabel *label, PasteBack::Outcome outcome, const QString &why);
 
 } // namespace pukalo

@@ -1,5 +1,6 @@
 #include "platform/pasteback.h"
 
+#include "platform/wayland/nativepaste.h"
 #include "platform/xcb/qtconnection.h"
 #include "platform/xcb/xcbutil.h"
 
@@ -146,22 +147,26 @@ public:
 
     Absence whyNoTarget() const { return {m_why, m_serial}; }
 
-    void paste(std::function<void(bool, const QString &)> done)
+    void paste(PasteDone done)
     {
-        finish(false, QString()); // a pick made meanwhile replaces the one still waiting
+        finish(Outcome::Replaced,
+               QString()); // a pick made meanwhile replaces the one still waiting
         if (m_target == XCB_NONE)
-            return done(false, QString());
+            return done(Outcome::NoTarget, QString());
         m_done = std::move(done);
         m_pasting = m_target;
         m_elapsed.start();
         sendActivation(m_c, m_atoms[0], m_pasting);
+        NativePaste::FocusX11Window(m_pasting);
         m_poll.start();
     }
 
     void refocus()
     {
-        if (m_target != XCB_NONE)
-            sendActivation(m_c, m_atoms[0], m_target);
+        if (m_target == XCB_NONE)
+            return;
+        sendActivation(m_c, m_atoms[0], m_target);
+        NativePaste::FocusX11Window(m_target);
     }
 
 private:
@@ -251,20 +256,21 @@ private:
         if (!m_done)
             return;
         if (m_pasting == XCB_NONE) {
-            finish(false, QStringLiteral("the window was closed"));
+            finish(Outcome::NotBack, QStringLiteral("the window was closed"));
         } else if (activeWindow(m_c, m_atoms[0]) == m_pasting && focusedIn(m_c, m_pasting)) {
             const bool sent = sendPasteKeys(m_c);
-            finish(sent, sent ? QString() : QStringLiteral("the X server took no keys"));
+            finish(sent ? Outcome::Pasted : Outcome::NotBack,
+                   sent ? QString() : QStringLiteral("the X server took no keys"));
         } else if (m_elapsed.elapsed() > kActivationLimitMs) {
-            finish(false, QStringLiteral("the window did not become active"));
+            finish(Outcome::NotBack, QStringLiteral("the window did not become active"));
         }
     }
 
-    void finish(bool pasted, const QString &why)
+    void finish(Outcome outcome, const QString &why)
     {
         m_poll.stop();
         if (auto done = std::exchange(m_done, nullptr))
-            done(pasted, why);
+            done(outcome, why);
     }
 
     xcb_connection_t *m_c;
@@ -274,7 +280,7 @@ private:
     xcb_window_t m_target = XCB_NONE, m_pasting = XCB_NONE;
     NoTarget m_why = NoTarget::NotYetSeen;
     unsigned m_serial = 0;
-    std::function<void(bool, const QString &)> m_done;
+    PasteDone m_done;
     QTimer m_poll;
     QElapsedTimer m_elapsed;
 };
@@ -300,6 +306,7 @@ void FollowActiveWindow()
     xcb_flush(c);
     follower() = new Follower(c);
     qApp->installNativeEventFilter(follower());
+    NativePaste::Follow();
 }
 
 Support Supported()
@@ -321,20 +328,37 @@ Support Supported()
     return Support::Supported;
 }
 
+// On a session whose compositor tells which window had the focus, it knows whether that was one
+// under XWayland (the X11 follower's target) or a native one.
 Absence WhyNoTarget()
 {
-    return follower() ? follower()->whyNoTarget() : Absence{NoTarget::NotYetSeen, 0};
+    const Absence x11 = follower() ? follower()->whyNoTarget() : Absence{NoTarget::NotYetSeen, 0};
+    const NativePaste::Focus native = NativePaste::LastFocus();
+    switch (native.last) {
+    case NativePaste::Last::NotFollowing:
+    case NativePaste::Last::X11:
+        break;
+    case NativePaste::Last::Native:
+        return {NoTarget::None, x11.serial + native.serial};
+    case NativePaste::Last::Nothing:
+        return {native.why, x11.serial + native.serial};
+    }
+    return x11;
 }
 
-void PasteIntoTarget(std::function<void(bool, const QString &)> done)
+void PasteIntoTarget(const QString &text, PasteDone done)
 {
+    if (NativePaste::LastFocus().last == NativePaste::Last::Native)
+        return NativePaste::Paste(text, std::move(done));
     if (!follower())
-        return done(false, QString());
+        return done(Outcome::NoTarget, QString());
     follower()->paste(std::move(done));
 }
 
 void Refocus()
 {
+    if (NativePaste::LastFocus().last == NativePaste::Last::Native)
+        return NativePaste::Refocus();
     if (follower())
         follower()->refocus();
 }
