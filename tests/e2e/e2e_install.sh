@@ -1,17 +1,21 @@
 #!/bin/bash
 # cmake --install into a fresh prefix: every file where a desktop looks for it, the desktop
-# entry and AppStream metainfo valid, the installed program running and its keeper found in
-# libexec. cpack's Debian package: its files and Depends, inspected without installing it.
+# entry and AppStream metainfo valid, the manual page found in either language and free of
+# warnings, the installed program running and its keeper found in libexec. cpack's Debian
+# package: its files and Depends, inspected without installing it, and lintian's verdict.
 source "$(dirname "$0")/lib.sh"
-need "${X_TOOLS[@]}" appstreamcli cpack desktop-file-validate dpkg-deb identify file
+need "${X_TOOLS[@]}" appstreamcli cpack desktop-file-validate dpkg-architecture dpkg-deb identify \
+    file man
 
 prefix=$E2E_TMP/prefix id=jp.pukalo.Pukalo
 cmake --install "$BUILD_DIR" --prefix "$prefix" >"$E2E_TMP/install.log"
 installed=$(cd "$prefix" && find . -type f | sort)
-expected=$(printf '%s\n' ./bin/pukalo ./lib/pukalo/pukalo-{call,gui}.so ./libexec/pukalo/pukalo-clipkeep \
+modules=./lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/pukalo
+expected=$(printf '%s\n' ./bin/pukalo $modules/pukalo-{call,gui}.so ./libexec/pukalo/pukalo-clipkeep \
     ./share/applications/$id.desktop ./share/metainfo/$id.metainfo.xml \
     ./share/icons/hicolor/{128x128,256x256,32x32,64x64}/apps/$id.png \
-    ./share/icons/hicolor/scalable/apps/$id.svg ./share/doc/pukalo/copyright | sort)
+    ./share/icons/hicolor/scalable/apps/$id.svg ./share/doc/pukalo/{changelog.gz,copyright} \
+    ./share/man/{,ja/}man1/pukalo.1.gz | sort)
 [[ $installed == "$expected" ]] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$installed"))"
 sizes=$(identify -format '%wx%h ' "$prefix"/share/icons/hicolor/{32x32,64x64,128x128,256x256}/apps/$id.png)
 [[ $sizes == "32x32 64x64 128x128 256x256 " ]] || fail "icon sizes: $sizes"
@@ -19,6 +23,22 @@ desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop 
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$E2E_TMP/as.log" ||
     fail "metainfo invalid: $(cat "$E2E_TMP/as.log")"
 echo "ok: installed files valid"
+
+# The page man shows in each locale, at a terminal's usual width without a warning, and every
+# option of --help in it.
+options=$("$prefix/bin/pukalo" --help | grep -o -- '--[a-z]*' | sort -u)
+for pair in C.UTF-8:man1 ja_JP.UTF-8:ja/man1; do
+    locale=${pair%:*} page=$prefix/share/man/${pair#*:}/pukalo.1.gz
+    shown=$(LC_ALL=$locale MANPATH=$prefix/share/man man -w pukalo)
+    [[ $shown == "$page" ]] || fail "man pukalo under $locale shows $shown, not $page"
+    warnings=$(LC_ALL=$locale MANPATH=$prefix/share/man MANWIDTH=80 man --warnings pukalo 2>&1 >/dev/null)
+    [[ -z $warnings ]] || fail "$page under $locale: $warnings"
+    source=$(zcat "$page")
+    for option in $options; do
+        grep -qF -- "${option//-/'\-'}" <<<"$source" || fail "$page does not describe $option"
+    done
+done
+echo "ok: the manual page in English and Japanese"
 
 PUKALO=$prefix/bin/pukalo
 start_display
@@ -49,3 +69,9 @@ packaged=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sed 's|^\./usr
 copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/pukalo/copyright)
 grep -qx 'License: Expat' <<<"$copyright" || fail "the package's copyright file names no licence"
 echo "ok: package files and Depends"
+
+# As a distribution's packager checks it: no error and no warning.
+command -v lintian >/dev/null || { echo "SKIPPED: lintian is not installed" && exit 77; }
+lintian --fail-on error,warning "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
+    fail "lintian: $(cat "$E2E_TMP/lintian.log")"
+echo "ok: lintian finds no error and no warning"
