@@ -97,7 +97,8 @@ private slots:
     void neverEverything()
     {
         const auto all = AllEntries().size();
-        for (const char *query : {"-", "xtu", "ltsu", "ー", "っ", "~", "'", "(", "n", "a", "　"})
+        for (const char *query : {"-", "xtu", "ltsu", "ー", "っ", "~", "'", "(", "n", "a", "　",
+                                  "ーー", "っっ", "〜〜", "ｰｰ", "「ー ー」"})
             QVERIFY2(Search(QString::fromUtf8(query)).size() < all, query);
     }
 
