@@ -76,7 +76,7 @@ PasteBack::Absence PasteBack::WhyNoTarget()
     return {PasteBack::NoTarget::NotYetSeen, 0};
 }
 
-void PasteBack::PasteIntoTarget(std::function<void(bool, const QString &)> done)
+void PasteBack::PasteIntoTarget(const QString &, std::function<void(bool, const QString &)> done)
 {
     done(false, QString());
 }

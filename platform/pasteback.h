@@ -46,9 +46,10 @@ Absence WhyNoTarget();
 
 // Gives the focus back to that window and, once it is active, pastes into it; never waits in
 // the event loop. `done` is called once, later: true when pasted, else false and why (the
-// window did not become active in time). A paste still pending is replaced by a new one: one
-// paste for the pick made last.
-void PasteIntoTarget(std::function<void(bool pasted, const QString &why)> done);
+// window did not become active in time). A pick made while one is pending is pasted after it:
+// each pick's own `text` (what the clipboard holds for it), once, in order.
+void PasteIntoTarget(const QString &text,
+                     std::function<void(bool pasted, const QString &why)> done);
 
 // Gives the focus back to that window, without pasting (after the second click of a double
 // click has taken it).

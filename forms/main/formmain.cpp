@@ -181,8 +181,8 @@ void FormMain::pasteIntoTarget(const QString &kaomoji)
     last.start();
     lastKaomoji = kaomoji;
     Clipboard::SetPrimary(kaomoji);
-    PasteBack::PasteIntoTarget([label = QPointer<QLabel>(LabeClipNow)](bool pasted,
-                                                                       const QString &why) {
+    PasteBack::PasteIntoTarget(kaomoji, [label = QPointer<QLabel>(LabeClipNow)](
+                                            bool pasted, const QString &why) {
         if (!label)
             return;
         label->setToolTip(
