@@ -75,6 +75,8 @@ private slots:
         row("kaomoji with blanks", "o^_^o", " (o^_^o) ", 1);
         row("romaji being typed", "ごめｎ", "m(._.)m", 1);
         row("a consonant being typed", "にｋ", "<^^>", 3);
+        row("filler dropped", "ねこ の かお", "(=^ ^=)", 1);
+        row("words written apart", "thank you", "m(__)m", 1);
         row("nothing fits", "ぱんだ", "", 0);
     }
     void matching()
