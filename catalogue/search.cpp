@@ -352,10 +352,12 @@ std::vector<int> scoreWord(const Index &index, const std::vector<Form> &forms)
             }
         }
     }
+    // A word of marks alone (ーー, っっ) has no loose form: contained in every category name.
+    const QString looseTyped = LooseForm(typed);
     if (typed.size() >= 2) {
         for (size_t i = 0; i < index.rows.size(); ++i) {
             if (index.kaomoji[i].contains(typed) || index.description[i].contains(typed) ||
-                index.category[i].contains(LooseForm(typed)))
+                (!looseTyped.isEmpty() && index.category[i].contains(looseTyped)))
                 best[i] = std::max(best[i], kOwn - kContains);
         }
     }

@@ -30,10 +30,32 @@ struct Descriptor
     }
 };
 
+ReplaceStep &failingStep()
+{
+    static ReplaceStep step = ReplaceStep::None;
+    return step;
+}
+
+// The step a test made fail fails as the system fails it: false with errno set.
+bool failsHere(ReplaceStep step, int error)
+{
+    if (failingStep() != step)
+        return false;
+    errno = error;
+    return true;
+}
+
 bool writeAll(int fd, const QByteArray &bytes)
 {
+    if (failsHere(ReplaceStep::Write, EIO))
+        return false;
     for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        // A test's short write: one byte reaches the disk, then it is full.
+        if (written > 0 && failsHere(ReplaceStep::ShortWrite, ENOSPC))
+            return false;
+        const size_t left = size_t(bytes.size() - written);
+        const ssize_t n = ::write(fd, bytes.constData() + written,
+                                  failingStep() == ReplaceStep::ShortWrite ? 1 : left);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -111,6 +133,12 @@ bool ReplaceFile(const QString &given, const QByteArray &bytes, QString *why)
     }
     struct stat old = {};
     const bool existed = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+    // The user made it read-only: it is theirs to keep as it is, though the folder would let a
+    // new file be renamed over it.
+    if (existed && !(old.st_mode & S_IWUSR)) {
+        *why = QStringLiteral("%1 is read-only").arg(path);
+        return false;
+    }
     QByteArray temporary =
         QFile::encodeName(folder + u'/' + u'.' + QFileInfo(path).fileName()) + ".XXXXXX";
     Descriptor file{::mkostemp(temporary.data(), O_CLOEXEC)};
@@ -121,10 +149,11 @@ bool ReplaceFile(const QString &given, const QByteArray &bytes, QString *why)
     // Every step checked: a write cut short by a full disk, a flush or a close that fails,
     // leave the old file as it was.
     const bool written = (!existed || ::fchmod(file.fd, old.st_mode & 07777) == 0) &&
-                         writeAll(file.fd, bytes) && ::fsync(file.fd) == 0;
+                         writeAll(file.fd, bytes) && !failsHere(ReplaceStep::Sync, EIO) &&
+                         ::fsync(file.fd) == 0;
     const int error = errno;
     const int closed = ::close(std::exchange(file.fd, -1));
-    if (!written || closed != 0 ||
+    if (!written || closed != 0 || failsHere(ReplaceStep::Rename, EXDEV) ||
         ::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0) {
         *why = errorText(!written ? error : errno);
         ::unlink(temporary.constData());
@@ -136,6 +165,11 @@ bool ReplaceFile(const QString &given, const QByteArray &bytes, QString *why)
     if (directory.fd >= 0)
         ::fsync(directory.fd);
     return true;
+}
+
+void FailReplaceForTesting(ReplaceStep step)
+{
+    failingStep() = step;
 }
 
 Lock::Lock(const QString &path, std::chrono::milliseconds limit)

@@ -29,7 +29,19 @@ bool IsOtherThanRegularFile(const QString &path);
 // Replaces the file's contents: written whole to a new file beside it, every write checked,
 // flushed to the disk, then renamed over it (through a symbolic link, its target), its folder
 // made first. False, with the reason, and the old file untouched, when anything fails.
+// A file without its owner's write bit is left alone: false.
 [[nodiscard]] bool ReplaceFile(const QString &path, const QByteArray &bytes, QString *why);
+
+// Tests make one step of every later ReplaceFile fail as the system would (None: none).
+enum class ReplaceStep
+{
+    None,
+    Write,
+    ShortWrite, // the first byte written, then the disk full
+    Sync,
+    Rename,
+};
+void FailReplaceForTesting(ReplaceStep step);
 
 // The lock beside a file (its path and ".lock", the lock QSettings takes), taken within a time
 // limit for one read-change-write; a lock left by a process that is gone is cleared at once.

@@ -50,14 +50,13 @@ enum class Outcome
     NoTarget,    // there was none (WhyNoTarget says why)
     NotBack,     // the window did not take the focus back in time, or was closed meanwhile
     InputMethod, // a native Wayland window: the input method did not take the text
-    Replaced,    // a later pick's paste took this one's place
 };
 
 // Gives the focus back to that window and, once it is active, pastes the text into it (an X11
 // window takes it from the selections, a native Wayland one from the input method); never
 // waits in the event loop. `done` is called once, later, with the outcome and, when it was not
-// pasted, why in a line for the log. A paste still pending is replaced by a new one: one paste
-// for the pick made last.
+// pasted, why in a line for the log. A pick made while one is pending is pasted after it: each
+// pick's own `text` (what the clipboard holds for it), once, in order.
 using PasteDone = std::function<void(Outcome, const QString &why)>;
 void PasteIntoTarget(const QString &text, PasteDone done);
 

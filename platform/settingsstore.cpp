@@ -77,7 +77,8 @@ QByteArray withValue(const QByteArray &text, const QString &section, const QStri
         if (i == 0 && line.startsWith("\xef\xbb\xbf")) // a byte order mark, as QSettings skips it
             line = line.mid(3);
         if (line.startsWith('[')) {
-            inSection = line == header;
+            // What follows the header's bracket (a comment) is no part of its name.
+            inSection = line.left(line.indexOf(']') + 1) == header;
             if (inSection)
                 sectionEnd = i + 1;
             continue;

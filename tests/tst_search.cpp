@@ -75,6 +75,8 @@ private slots:
         row("kaomoji with blanks", "o^_^o", " (o^_^o) ", 1);
         row("romaji being typed", "ごめｎ", "m(._.)m", 1);
         row("a consonant being typed", "にｋ", "<^^>", 3);
+        row("filler dropped", "ねこ の かお", "(=^ ^=)", 1);
+        row("words written apart", "thank you", "m(__)m", 1);
         row("nothing fits", "ぱんだ", "", 0);
     }
     void matching()
@@ -97,7 +99,8 @@ private slots:
     void neverEverything()
     {
         const auto all = AllEntries().size();
-        for (const char *query : {"-", "xtu", "ltsu", "ー", "っ", "~", "'", "(", "n", "a", "　"})
+        for (const char *query : {"-", "xtu", "ltsu", "ー", "っ", "~", "'", "(", "n", "a", "　",
+                                  "ーー", "っっ", "〜〜", "ｰｰ", "「ー ー」"})
             QVERIFY2(Search(QString::fromUtf8(query)).size() < all, query);
     }
 

@@ -1,13 +1,16 @@
 // What the program keeps on disk: the options in the settings file, and the kaomoji used lately.
 
+#include "platform/filestore.h"
 #include "platform/number.h"
 #include "settings/history.h"
 #include "settings/options.h"
+#include "settings/windowsizes.h"
 #include "testsupport.h"
 
 #include <QElapsedTimer>
 #include <QLockFile>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace pukalo;
 
@@ -53,13 +56,14 @@ private slots:
     // writer gives up within the limit, and the file stays as it was.
     void storedFile()
     {
+        QVERIFY(!Options::IsOn(Options::Key::Paste)); // a first start pastes nowhere
         QVERIFY(Options::Write(Options::Key::Showlogo, false));
         QVERIFY(Options::Write(Options::Key::Facechack, true));
         QCOMPARE(m_settings->bytes(), "[Settings]\nShowlogo=2\nFacechack=1\n");
         QVERIFY(m_settings->filePath().endsWith("/Pukalo/Pukalo.ini"));
 
         const QByteArray mine =
-            "; mine\r\n[Other]\r\nkey=value\r\n\r\n[Settings]\r\nShowlogo = 1\r\n"
+            "; mine\r\n[Other]\r\nkey=value\r\n\r\n[Settings] ; mine\r\nShowlogo = 1\r\n"
             "Later=x\r\n\r\n[Last]\r\nk=v";
         QFile file(m_settings->filePath());
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -88,6 +92,79 @@ private slots:
         QCOMPARE(m_settings->bytes(), kept);
         m_settings->blockWrites();
         QVERIFY(!Options::Write(Options::Key::Clipclear, true));
+    }
+
+    // A save that fails after its lock was had, or meets a file the user made read-only: the
+    // settings, the history and a window's size each stay byte for byte, the failure is said,
+    // and no temporary file is left.
+    void failedSave_data()
+    {
+        QTest::addColumn<FileStore::ReplaceStep>("step");
+        QTest::newRow("write") << FileStore::ReplaceStep::Write;
+        QTest::newRow("short write") << FileStore::ReplaceStep::ShortWrite;
+        QTest::newRow("fsync") << FileStore::ReplaceStep::Sync;
+        QTest::newRow("rename") << FileStore::ReplaceStep::Rename;
+        QTest::newRow("read-only") << FileStore::ReplaceStep::None;
+    }
+    void failedSave()
+    {
+        QFETCH(FileStore::ReplaceStep, step);
+        QString why;
+        m_settings->write({{"Paste", "1"}});
+        QVERIFY(History::Add(AllEntries()[0], &why));
+        WindowSizes::Remember("w", {300, 200});
+        WindowSizes::Write();
+        const QString files[] = {m_settings->filePath(), History::FilePath(),
+                                 StateFilePath("Pukalo", "w-size")};
+        std::vector<QByteArray> before;
+        for (const QString &path : files) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            before.push_back(file.readAll());
+            if (step == FileStore::ReplaceStep::None)
+                QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ReadGroup));
+        }
+        FileStore::FailReplaceForTesting(step);
+        QVERIFY(!Options::Write(Options::Key::Paste, false));
+        QVERIFY(!History::Add(AllEntries()[1], &why));
+        QVERIFY(!why.isEmpty());
+        WindowSizes::Remember("w", {400, 200});
+        WindowSizes::Write();
+        FileStore::FailReplaceForTesting(FileStore::ReplaceStep::None);
+        for (size_t i = 0; i < std::size(files); ++i) {
+            QFile file(files[i]);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), before[i]);
+            const QStringList beside =
+                QFileInfo(files[i]).dir().entryList(QDir::Files | QDir::Hidden);
+            QVERIFY2(beside.filter(QFileInfo(files[i]).fileName() + ".").isEmpty(),
+                     qPrintable(beside.join(' ')));
+        }
+    }
+
+    // A link stays a link, its target written; a FIFO where a file of state belongs is left
+    // alone, never waited on.
+    void unusualFiles()
+    {
+        QString why;
+        m_settings->write({});
+        const QString target = m_settings->filePath() + ".mine";
+        QVERIFY(QFile::rename(m_settings->filePath(), target));
+        QVERIFY(QFile::link(target, m_settings->filePath()));
+        QVERIFY(Options::Write(Options::Key::Paste, true));
+        QVERIFY(QFileInfo(m_settings->filePath()).isSymLink());
+        QCOMPARE(m_settings->bytes(), "[Settings]\nPaste=1\n");
+
+        const QString fifos[] = {History::FilePath(), StateFilePath("Pukalo", "w-size")};
+        for (const QString &path : fifos) {
+            QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
+        QVERIFY(!History::Add(AllEntries()[0], &why));
+        WindowSizes::Remember("w", {400, 200});
+        WindowSizes::Write();
+        for (const QString &path : fifos)
+            QVERIFY(FileStore::IsOtherThanRegularFile(path));
     }
 
     // Newest first, each kaomoji once, sixteen at most, with the category it was chosen from;

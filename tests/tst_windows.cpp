@@ -446,6 +446,13 @@ private slots:
         field->setText("ねこちゃん");
         field->setText("ねこ");
         QCOMPARE(results->currentItem()->text(0), "(=^ ^=)");
+        // A pasted page: its beginning searched, and the window says so.
+        auto *heading = child<QLabel>(&search, "Heading");
+        field->setText(QString(" ねこ").repeated(20000));
+        QVERIFY(heading->isVisible() && heading->text().contains("100"));
+        QCOMPARE(results->topLevelItem(0)->text(0), "(=^ ^=)");
+        field->setText("ねこ");
+        QVERIFY(!heading->isVisible());
     }
 };
 

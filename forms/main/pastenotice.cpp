@@ -68,7 +68,6 @@ void ExplainPasteOutcome(QLabel *label, PasteBack::Outcome outcome, const QStrin
     switch (outcome) {
     case PasteBack::Outcome::Pasted:
     case PasteBack::Outcome::NoTarget:
-    case PasteBack::Outcome::Replaced:
         break;
     case PasteBack::Outcome::NotBack:
         text = QStringLiteral("元のウィンドウに戻れませんでした");

@@ -56,6 +56,7 @@ FormSearch::FormSearch(QWidget *owner, KeepClear keepClear)
     };
     // clang-format on
     BuildWindow(this, this, window, controls);
+    m_recentHeading = Heading->text();
     // The results take what the window grows by; what is hidden takes no room.
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(Px(120), Px(120), Px(120), Px(120));
@@ -157,10 +158,16 @@ void FormSearch::placeBesideOwner()
 // Results at every keystroke; with the field empty, the kaomoji used lately.
 void FormSearch::Field_Typed()
 {
+    // A page pasted into the field is searched by its beginning: every keystroke stays quick.
+    constexpr qsizetype kMostSearched = 100;
     const QString query = Field->Query();
-    const bool recent = query.trimmed().isEmpty();
-    const std::vector<CatalogueEntry> found = recent ? History::Read() : Search(query);
-    Heading->setVisible(recent);
+    const bool recent = query.trimmed().isEmpty(), cut = query.size() > kMostSearched;
+    const std::vector<CatalogueEntry> found =
+        recent ? History::Read() : Search(cut ? query.left(kMostSearched) : query);
+    Heading->setText(
+        cut ? QStringLiteral("長すぎるため、最初の%1文字だけで探しています").arg(kMostSearched)
+            : m_recentHeading);
+    Heading->setVisible(recent || cut);
     ClearHistory->setVisible(recent);
     const QSignalBlocker quiet(Results);
     Results->clear();

@@ -59,6 +59,7 @@ private:
     QLabel *Heading = nullptr;
     QTreeWidget *Results = nullptr;
     QPushButton *ClearHistory = nullptr;
+    QString m_recentHeading;
     QString m_lastChosen; // kaomoji and category, tab-separated: its row stays highlighted
     KeepClear m_keepClear;
     QSize m_size; // what the user gave it, or as designed

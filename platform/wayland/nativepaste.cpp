@@ -16,6 +16,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <memory>
 #include <sys/socket.h>
@@ -164,19 +165,14 @@ public:
         return {m_last, m_why, m_serial};
     }
 
+    // Each pick in turn, its own text, once, in order: the next once the one before was taken.
     void paste(const QString &text, PasteBack::PasteDone done)
     {
-        finish(PasteBack::Outcome::Replaced,
-               QString()); // a pick made meanwhile replaces the one still waiting
         if (lastFocus().last != Last::Native || m_target < 0)
             return done(PasteBack::Outcome::NoTarget, QString());
-        m_done = std::move(done);
-        m_text = text;
-        m_pasting = m_target;
-        m_notYet.clear();
-        m_elapsed.start();
-        m_commands.send(kRunCommand, focusCommand("con_id", m_pasting));
-        m_poll.start();
+        m_queue.push_back({text, std::move(done)});
+        if (m_queue.size() == 1)
+            startNext();
     }
 
     void refocus()
@@ -267,9 +263,23 @@ private:
     // The input method writes into the field with the keyboard focus: asked only once the
     // compositor says the window has it, and again while the input method says its field has not
     // come back yet. Never asked again once it took the text, nor after it failed to answer.
+    void startNext()
+    {
+        m_poll.stop();
+        if (m_queue.empty())
+            return;
+        m_pasting = m_target;
+        if (m_pasting < 0)
+            return finish(PasteBack::Outcome::NotBack, QStringLiteral("the window was closed"));
+        m_notYet.clear();
+        m_elapsed.start();
+        m_commands.send(kRunCommand, focusCommand("con_id", m_pasting));
+        m_poll.start();
+    }
+
     void tryToPaste()
     {
-        if (!m_done || m_asking)
+        if (m_queue.empty() || m_asking)
             return;
         if (m_pasting < 0)
             return finish(PasteBack::Outcome::NotBack, QStringLiteral("the window was closed"));
@@ -283,22 +293,21 @@ private:
                                                            QStringLiteral("Commit"));
         call.setAutoStartService(false); // never an input method of the program's own starting
         // The input method knows a field's program by its file's name.
-        call << m_text << QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        call << m_queue.front().text
+             << QFileInfo(QCoreApplication::applicationFilePath()).fileName();
         m_asking = true;
         auto *watcher = new QDBusPendingCallWatcher(
             QDBusConnection::sessionBus().asyncCall(call, kCommitAnswerLimitMs));
         QObject::connect(watcher, &QDBusPendingCallWatcher::finished,
-                         [this, watcher, pick = m_pick](QDBusPendingCallWatcher *) {
+                         [this, watcher](QDBusPendingCallWatcher *) {
                              watcher->deleteLater();
-                             answered(QDBusPendingReply<QString>(*watcher), pick);
+                             answered(QDBusPendingReply<QString>(*watcher));
                          });
     }
 
-    void answered(const QDBusPendingReply<QString> &reply, unsigned pick)
+    void answered(const QDBusPendingReply<QString> &reply)
     {
         m_asking = false;
-        if (pick != m_pick)
-            return tryToPaste(); // answered for a pick replaced meanwhile
         if (reply.isError())
             return finish(PasteBack::Outcome::InputMethod,
                           QStringLiteral("the input method fcitx5 with Pukalo's addon did not "
@@ -311,22 +320,28 @@ private:
 
     void finish(PasteBack::Outcome outcome, const QString &why)
     {
-        m_poll.stop();
-        ++m_pick;
         m_pasting = -1;
-        if (auto done = std::exchange(m_done, nullptr))
+        const PasteBack::PasteDone done = std::move(m_queue.front().done);
+        m_queue.pop_front();
+        if (done)
             done(outcome, why);
+        startNext();
     }
+
+    struct Pending
+    {
+        QString text;
+        PasteBack::PasteDone done;
+    };
 
     Ipc m_events, m_commands;
     Last m_last = Last::Nothing;
     PasteBack::NoTarget m_why = PasteBack::NoTarget::NotYetSeen;
     unsigned m_serial = 0;
     qint64 m_target = -1, m_focused = -1, m_pasting = -1;
-    PasteBack::PasteDone m_done;
-    QString m_text, m_notYet;
+    std::deque<Pending> m_queue; // the pick being pasted first
+    QString m_notYet;
     bool m_asking = false, m_imReady = false;
-    unsigned m_pick = 0;
     QTimer m_poll;
     QElapsedTimer m_elapsed;
 };

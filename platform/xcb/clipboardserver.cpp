@@ -1,5 +1,6 @@
 #include "platform/clipboardserver.h"
 
+#include "platform/xcb/pastedtext.h"
 #include "platform/xcb/qtconnection.h"
 #include "platform/xcb/selection.h"
 #include "platform/xcb/xcbutil.h"
@@ -44,6 +45,18 @@ public:
         if (primary ? !clipboard->ownsSelection()
                     : request.selection != m_atoms.clipboard || !clipboard->ownsClipboard())
             return false;
+        if (m_held && sameClient(request.requestor, m_held->target)) {
+            // Answered as the selection stood when the paste's keys were sent.
+            const bool served =
+                selection::Answer(m_connection, m_atoms, m_held->text,
+                                  primary ? m_held->primarySince : m_held->ownedSince, request);
+            if (served && request.target != m_atoms.targets &&
+                request.target != m_atoms.timestamp) {
+                QMetaObject::invokeMethod(qApp, std::move(m_held->fetched), Qt::QueuedConnection);
+                m_held.reset();
+            }
+            return true;
+        }
         const std::optional<selection::Text> text = selection::FromUtf8(
             clipboard->text(primary ? QClipboard::Selection : QClipboard::Clipboard).toStdString());
         if (!text)
@@ -52,6 +65,16 @@ public:
                           request);
         return true;
     }
+
+    bool hold(const QString &text, xcb_window_t target, std::function<void()> fetched)
+    {
+        std::optional<selection::Text> exact = selection::FromUtf8(text.toStdString());
+        if (!exact)
+            return false;
+        m_held = Held{std::move(*exact), target, m_ownedSince, m_primarySince, std::move(fetched)};
+        return true;
+    }
+    void release() { m_held.reset(); }
 
 private:
     // Qt watches the clipboard's owner through XFixes; the same notice carries the server time
@@ -72,11 +95,32 @@ private:
             m_primarySince = notify.selectionTimestamp;
     }
 
+    // Windows of one client share the base of their resource ids: a toolkit asks for the
+    // selection from a window of its own, not the one that took the keys.
+    bool sameClient(xcb_window_t a, xcb_window_t b) const
+    {
+        const uint32_t mask = xcb_get_setup(m_connection)->resource_id_mask;
+        return (a & ~mask) == (b & ~mask);
+    }
+
+    struct Held
+    {
+        selection::Text text;
+        xcb_window_t target;
+        xcb_timestamp_t ownedSince, primarySince;
+        std::function<void()> fetched;
+    };
     xcb_connection_t *m_connection;
     selection::Atoms m_atoms;
+    std::optional<Held> m_held;
     uint8_t m_selectionNotify = 0;
     xcb_timestamp_t m_ownedSince = XCB_CURRENT_TIME, m_primarySince = XCB_CURRENT_TIME;
 };
+ExactClipboard *&server()
+{
+    static ExactClipboard *instance = nullptr;
+    return instance;
+}
 } // namespace
 
 void ServeClipboardExactly()
@@ -85,8 +129,23 @@ void ServeClipboardExactly()
     // start-up does not wait for the server's answers meanwhile.
     if (xcb_connection_t *c = xcb::QtConnection())
         QMetaObject::invokeMethod(
-            qApp, [c] { qApp->installNativeEventFilter(new ExactClipboard(c)); },
+            qApp,
+            [c] {
+                server() = new ExactClipboard(c);
+                qApp->installNativeEventFilter(server());
+            },
             Qt::QueuedConnection);
+}
+
+bool PastedText::Hold(const QString &text, xcb_window_t target, std::function<void()> fetched)
+{
+    return server() && server()->hold(text, target, std::move(fetched));
+}
+
+void PastedText::Release()
+{
+    if (server())
+        server()->release();
 }
 
 } // namespace pukalo

@@ -1,6 +1,7 @@
 #include "platform/pasteback.h"
 
 #include "platform/wayland/nativepaste.h"
+#include "platform/xcb/pastedtext.h"
 #include "platform/xcb/qtconnection.h"
 #include "platform/xcb/xcbutil.h"
 
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <algorithm>
+#include <deque>
 #include <optional>
 #include <utility>
 
@@ -22,6 +24,8 @@ namespace {
 // Long enough for a busy window manager to hand the focus over, short enough that a pick never
 // pastes into a window the user has left meanwhile.
 constexpr int kActivationLimitMs = 1000;
+// How long the next pick waits for a busy window to fetch the one before.
+constexpr int kFetchLimitMs = 3000;
 
 // Every resource id a client creates carries the base the server gave its connection.
 bool isOurs(xcb_connection_t *c, xcb_window_t window)
@@ -147,18 +151,15 @@ public:
 
     Absence whyNoTarget() const { return {m_why, m_serial}; }
 
-    void paste(PasteDone done)
+    // Each pick in turn: the next is pasted once the target has fetched the one before, so that
+    // each pastes its own text, once, in order.
+    void paste(const QString &text, PasteDone done)
     {
-        finish(Outcome::Replaced,
-               QString()); // a pick made meanwhile replaces the one still waiting
         if (m_target == XCB_NONE)
             return done(Outcome::NoTarget, QString());
-        m_done = std::move(done);
-        m_pasting = m_target;
-        m_elapsed.start();
-        sendActivation(m_c, m_atoms[0], m_pasting);
-        NativePaste::FocusX11Window(m_pasting);
-        m_poll.start();
+        m_queue.push_back({text, std::move(done)});
+        if (m_queue.size() == 1)
+            startNext();
     }
 
     void refocus()
@@ -249,30 +250,74 @@ private:
             ++m_serial;
     }
 
+    void startNext()
+    {
+        m_fetching = false;
+        if (m_queue.empty())
+            return m_poll.stop();
+        m_pasting = m_target;
+        if (m_pasting == XCB_NONE)
+            return finish(Outcome::NotBack, QStringLiteral("the window was closed"));
+        m_elapsed.start();
+        sendActivation(m_c, m_atoms[0], m_pasting);
+        NativePaste::FocusX11Window(m_pasting);
+        m_poll.start();
+    }
+
     // The keys go to the window with the keyboard focus: sent only once the window manager has
-    // made the target active and given it the focus.
+    // made the target active and given it the focus. Then the next pick waits until the target
+    // has fetched this one's text, or has had its time.
     void tryToPaste()
     {
-        if (!m_done)
+        if (m_queue.empty())
             return;
-        if (m_pasting == XCB_NONE) {
+        if (m_fetching) {
+            if (m_pasting == XCB_NONE || m_elapsed.elapsed() > kFetchLimitMs)
+                fetched();
+        } else if (m_pasting == XCB_NONE) {
             finish(Outcome::NotBack, QStringLiteral("the window was closed"));
         } else if (activeWindow(m_c, m_atoms[0]) == m_pasting && focusedIn(m_c, m_pasting)) {
-            const bool sent = sendPasteKeys(m_c);
-            finish(sent ? Outcome::Pasted : Outcome::NotBack,
-                   sent ? QString() : QStringLiteral("the X server took no keys"));
+            // A fetch heard late, after the limit, is no later pick's.
+            const bool held =
+                PastedText::Hold(m_queue.front().text, m_pasting, [this, hold = ++m_holds] {
+                    if (m_fetching && hold == m_holds)
+                        fetched();
+                });
+            if (!sendPasteKeys(m_c))
+                return finish(Outcome::NotBack, QStringLiteral("the X server took no keys"));
+            if (auto done = std::exchange(m_queue.front().done, nullptr))
+                done(Outcome::Pasted, QString());
+            m_fetching = true;
+            m_elapsed.start();
+            if (!held)
+                fetched();
         } else if (m_elapsed.elapsed() > kActivationLimitMs) {
             finish(Outcome::NotBack, QStringLiteral("the window did not become active"));
         }
     }
 
-    void finish(Outcome outcome, const QString &why)
+    void fetched()
     {
-        m_poll.stop();
-        if (auto done = std::exchange(m_done, nullptr))
-            done(outcome, why);
+        PastedText::Release();
+        m_queue.pop_front();
+        startNext();
     }
 
+    void finish(Outcome outcome, const QString &why)
+    {
+        PastedText::Release();
+        const auto done = std::move(m_queue.front().done);
+        m_queue.pop_front();
+        if (done)
+            done(outcome, why);
+        startNext();
+    }
+
+    struct Pending
+    {
+        QString text;
+        PasteDone done;
+    };
     xcb_connection_t *m_c;
     // _NET_ACTIVE_WINDOW, _NET_WM_WINDOW_TYPE, its DESKTOP and its DOCK
     std::array<xcb_atom_t, 4> m_atoms;
@@ -280,7 +325,9 @@ private:
     xcb_window_t m_target = XCB_NONE, m_pasting = XCB_NONE;
     NoTarget m_why = NoTarget::NotYetSeen;
     unsigned m_serial = 0;
-    PasteDone m_done;
+    std::deque<Pending> m_queue; // the pick being pasted first
+    bool m_fetching = false;     // its keys sent, its text not yet fetched
+    unsigned m_holds = 0;
     QTimer m_poll;
     QElapsedTimer m_elapsed;
 };
@@ -352,7 +399,7 @@ void PasteIntoTarget(const QString &text, PasteDone done)
         return NativePaste::Paste(text, std::move(done));
     if (!follower())
         return done(Outcome::NoTarget, QString());
-    follower()->paste(std::move(done));
+    follower()->paste(text, std::move(done));
 }
 
 void Refocus()

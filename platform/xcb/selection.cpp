@@ -122,7 +122,7 @@ Atoms::Atoms(xcb_connection_t *c)
     text = atoms[8];
 }
 
-void Answer(xcb_connection_t *c, const Atoms &atoms, const Text &text, xcb_timestamp_t ownedSince,
+bool Answer(xcb_connection_t *c, const Atoms &atoms, const Text &text, xcb_timestamp_t ownedSince,
             const xcb_selection_request_event_t &request)
 {
     // Obsolete clients send no property; the target then names it.
@@ -148,6 +148,7 @@ void Answer(xcb_connection_t *c, const Atoms &atoms, const Text &text, xcb_times
     xcb_send_event(c, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char *>(&notify));
     xcb_flush(c);
+    return served;
 }
 
 } // namespace pukalo::selection

@@ -29,8 +29,8 @@ struct Atoms
 
 // Answers one SelectionRequest for CLIPBOARD: converts the target (each pair of a MULTIPLE
 // request) or refuses it, and notifies the requestor. A request for another selection, or from
-// before `ownedSince` (the server time the clipboard became ours), is refused.
-void Answer(xcb_connection_t *c, const Atoms &atoms, const Text &text, xcb_timestamp_t ownedSince,
+// before `ownedSince` (the server time the clipboard became ours), is refused. True when served.
+bool Answer(xcb_connection_t *c, const Atoms &atoms, const Text &text, xcb_timestamp_t ownedSince,
             const xcb_selection_request_event_t &request);
 
 } // namespace pukalo::selection

@@ -46,13 +46,44 @@ settled
 [[ $(cat "$typed") == '(^^)' ]] || fail "the terminal got [$(cat "$typed")], not (^^) once"
 echo "ok: a click pastes into the terminal, once, and gives it the focus back"
 
+# --- Two picks while the terminal is busy: each its own kaomoji, once, in order -------------
+# The terminal stopped, its keys and its request for the paste wait; the second pick is made
+# before it has fetched the first.
+xdotool windowactivate --sync "$MAIN"
+wait_for 50 active "$MAIN" || fail "the main window did not become active"
+kill -STOP "$term_pid"
+click_in "$MAIN" 250 38
+wait_for 50 active "$term" || fail "the stopped terminal was not made active"
+settled
+click_in "$MAIN" 30 38
+wait_clipboard '(^^)' || fail "second pick: clipboard has [$(clipboard)]"
+settled
+kill -CONT "$term_pid"
+in_term='(^^)(^^ゞ(^^)'
+wait_for 100 grep -qF "$in_term" "$typed" || fail "the busy terminal got [$(cat "$typed")]"
+settled
+[[ $(cat "$typed") == "$in_term" ]] || fail "the busy terminal got [$(cat "$typed")]"
+echo "ok: two picks into a busy terminal paste each, once, in order"
+
 # --- Arrow keys copy and paste nothing ------------------------------------------------------
 xdotool windowactivate --sync "$MAIN"
 key Down Down
 wait_clipboard '<^^>' || fail "Down: clipboard has [$(clipboard)]"
 settled
-active "$MAIN" && [[ $(cat "$typed") == '(^^)' ]] || fail "arrow keys pasted: [$(cat "$typed")]"
+active "$MAIN" && [[ $(cat "$typed") == "$in_term" ]] || fail "arrow keys pasted: [$(cat "$typed")]"
 echo "ok: arrow keys copy and paste nothing"
+
+# --- The window manager slow to hand the focus over: the keys wait for it -------------------
+xdotool windowactivate --sync "$MAIN"
+wait_for 50 active "$MAIN" || fail "the main window did not become active"
+kill -STOP "$WM_PID"
+key Return
+settled
+[[ $(cat "$typed") == "$in_term" ]] || fail "pasted before the terminal was active: [$(cat "$typed")]"
+kill -CONT "$WM_PID"
+in_term+='<^^>'
+wait_for 50 grep -qF "$in_term" "$typed" || fail "the terminal got [$(cat "$typed")], not [$in_term]"
+echo "ok: the paste waits until the window manager has made the terminal active"
 
 # --- Enter in the search window pastes into the Tk entry ------------------------------------
 xdotool windowactivate --sync "$tk"
@@ -67,8 +98,22 @@ wait_for 50 active "$tk" || fail "the entry did not get the focus back"
 wait_for 50 grep -qF '(=^ ^=)' "$entry" || fail "nothing pasted into the entry: [$(cat "$entry")]"
 settled "$search"
 [[ $(cat "$entry") == '(=^ ^=)' ]] || fail "the entry got [$(cat "$entry")], not (=^ ^=) once"
-[[ $(cat "$typed") == '(^^)' ]] || fail "the terminal got a paste meant for the entry"
+[[ $(cat "$typed") == "$in_term" ]] || fail "the terminal got a paste meant for the entry"
 echo "ok: Enter in the search window pastes into the Tk entry, once, and gives it the focus back"
+# A double click on a row: its first click pastes, its second only gives the focus back.
+xdotool windowactivate --sync "$search"
+wait_focus "$search"
+key ctrl+a
+xdotool type --delay 50 egao
+settled "$search"
+click_in "$search" 40 85
+xdotool click 1
+wait_for 50 active "$tk" || fail "the entry did not get the focus back after a double click"
+second=$(clipboard)
+wait_for 50 grep -qF "(=^ ^=)$second" "$entry" || fail "the double click pasted nothing: [$(cat "$entry")]"
+settled "$search"
+[[ $(cat "$entry") == "(=^ ^=)$second" ]] || fail "a double click pasted [$(cat "$entry")]"
+echo "ok: a double click in the search window pastes once"
 
 # --- The desktop clicked after the terminal: nothing pasted, the reason said once ------------
 xdotool windowactivate --sync "$MAIN"
@@ -83,7 +128,7 @@ for kaomoji in '(^^ゞ' '(^^)'; do # the second pick: no second line
     wait_clipboard "$kaomoji" || fail "no target: clipboard has [$(clipboard)]"
     settled
     said "最後に選ばれたのはデスクトップです" 1 || fail "the reason not said once: $(cat "$E2E_TMP/pukalo.err")"
-    active "$MAIN" && [[ $(cat "$typed") == '(^^)' ]] || fail "pasted without a target: [$(cat "$typed")]"
+    active "$MAIN" && [[ $(cat "$typed") == "$in_term" ]] || fail "pasted without a target: [$(cat "$typed")]"
 done
 # The label's tooltip shows (its text is the line above), none being shown before.
 tooltips() { xdotool search --onlyvisible --pid "$PUKALO_PID" 2>/dev/null | xargs -rI{} xprop -id {} _NET_WM_WINDOW_TYPE | grep -c _TOOLTIP; }
@@ -106,7 +151,7 @@ click_in "$MAIN" 250 38
 wait_clipboard '(^^ゞ' || fail "desktop window: clipboard has [$(clipboard)]"
 settled
 said "最後に選ばれたのはデスクトップです" 2 || fail "the desktop window not said: $(cat "$E2E_TMP/pukalo.err")"
-active "$MAIN" && [[ $(cat "$typed") == '(^^)' ]] || fail "pasted past a desktop window: [$(cat "$typed")]"
+active "$MAIN" && [[ $(cat "$typed") == "$in_term" ]] || fail "pasted past a desktop window: [$(cat "$typed")]"
 echo "ok: the desktop clicked last, a pick pastes nothing and says why once"
 
 # --- The terminal ends; a terminal started iconified gets its window's id -------------------
@@ -149,10 +194,12 @@ menu_item p
 wait_for 30 grep -qx Paste=2 "$SETTINGS_FILE" || fail "the option was not stored off"
 xdotool windowactivate --sync "$tk"
 wait_for 50 active "$tk" || fail "the entry did not become active"
+printf 'mine' | xclip -selection primary -i >/dev/null 2>&1
 click_in "$MAIN" 250 38
 wait_clipboard '(^^ゞ' || fail "option off: clipboard has [$(clipboard)]"
 settled
-active "$MAIN" && [[ $(cat "$entry") == '(=^ ^=)' ]] || fail "the option off pasted: [$(cat "$entry")]"
+active "$MAIN" && [[ $(cat "$entry") == "(=^ ^=)$second" ]] || fail "the option off pasted: [$(cat "$entry")]"
+[[ $(xclip -o -selection primary) == mine ]] || fail "the option off took PRIMARY: [$(xclip -o -selection primary)]"
 kill -TERM "$PUKALO_PID"
 wait_exit
 echo "ok: with the option off nothing is pasted"
