@@ -39,7 +39,7 @@ constexpr SituationWords kSituations[] = {
     {Victory, u"勝利", u"やった やったー やったね よし よーし かつ 勝つ かち 勝ち しょうり 勝利 せいこう 成功 "
         u"ぴーす ぶい ぶいさいん victory win success peace"},
     {Smile, u"笑顔", u"えがお 笑顔 にこにこ にこ にこっ にっこり にこり ほほえむ 微笑む ほほえみ 微笑み "
-        u"びしょう 微笑 すまいる smile smiling smiley grin"},
+        u"びしょう 微笑 すまいる どういたしまして いえいえ smile smiling smiley grin"},
     {Laughter, u"笑い", u"わらう 笑う わらい 笑い わら わろた わろす わらえる 笑える うける ばくしょう 爆笑 "
         u"おおわらい 大笑い あはは わはは はは ははは ふふ ふふふ うふふ くすくす げらげら けらけら 草 くさ "
         u"くそわろた おもしろい 面白い おもろい w ww www "
@@ -144,6 +144,19 @@ constexpr SituationWords kSituations[] = {
         u"むすっ pout sulk grumpy humph"},
     {Waiting, u"待つ", u"まつ 待つ まちまち まちぼうけ 待ちぼうけ まだ まだかな まだかなー そわそわ まちあわせ 待ち合わせ "
         u"wait waiting"},
+    {Overtime, u"残業", u"ざんぎょう 残業 しごと 仕事 しごとちゅう 仕事中 しゃちく 社畜 てつや 徹夜 げきむ 激務 "
+        u"きゅうしゅつ 休出 overtime work workday"},
+    {Oversleep, u"寝坊", u"ねぼう 寝坊 ねすごす 寝過ごす あさねぼう 朝寝坊 にどね 二度寝 oversleep overslept"},
+    {Exam, u"テスト", u"てすと テスト しけん 試験 あかてん 赤点 きまつ 期末 ちゅうかん 中間 じゅけん 受験 "
+        u"ついし 追試 もぎ 模試 exam test quiz"},
+    {Payday, u"給料日", u"きゅうりょうび 給料日 きゅうりょう 給料 きゅうよ 給与 ぼーなす ボーナス "
+        u"payday salary bonus"},
+    {Sick, u"風邪", u"かぜ 風邪 かぜひいた 風邪ひいた ねつ 熱 はつねつ 発熱 びょうき 病気 ぐあいがわるい 具合が悪い "
+        u"たいちょうふりょう 体調不良 ずつう 頭痛 sick ill cold fever flu"},
+    {Heartbreak, u"失恋", u"しつれん 失恋 ふられる 振られる ふられた 振られた わかれた 別れた "
+        u"heartbreak heartbroken breakup dumped"},
+    {Help, u"助けて", u"たすけて 助けて たすける 助ける へるぷ ヘルプ たすけてください 助けてください "
+        u"help sos"},
 };
 // clang-format on
 } // namespace
