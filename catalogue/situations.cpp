@@ -63,7 +63,7 @@ constexpr SituationWords kSituations[] = {
         u"ひらめき あいであ なるほど ふむ ふむふむ うーん うーむ idea think hmm"},
     {Anger, u"怒り", u"おこる 怒る いかる いかり 怒り おこ げきおこ 激おこ むかつく むかっ むかむか "
         u"いらいら いらっ いらつく ぷんぷん ぷんすか ぷんすこ はらだつ 腹立つ はらがたつ きれる 切れる "
-        u"ぶちぎれ ゆるせない 許せない ちっ くそ 怒 angry anger mad furious annoy rage irritate grr"},
+        u"ぶちぎれ ゆるせない 許せない あたまにくる 頭に来る 頭にくる ちっ くそ 怒 angry anger mad furious annoy rage irritate grr"},
     {Sadness, u"悲しみ", u"かなしい 悲しい かなしみ 悲しみ かなしむ 悲しむ さびしい 寂しい さみしい つらい 辛い "
         u"せつない 切ない ざんねん 残念 がっかり がっくり しょんぼり しょぼん しょぼーん しゅん おちこむ "
         u"落ち込む へこむ 凹む sad sadness unhappy lonely disappoint depress blue down upset"},
@@ -71,7 +71,7 @@ constexpr SituationWords kSituations[] = {
         u"しくしく えーん うえーん うわーん ぐすん ぐすぐす ほろり ぴえん ぱおん "
         u"cry tear tears sob weep teary"},
     {Frustration, u"悔しさ", u"くやしい 悔しい くやし むねん 無念 ぐぬぬ ちくしょう 畜生 はがゆい 歯がゆい "
-        u"frustrate argh"},
+        u"まける 負ける まけ 負け frustrate argh lose"},
     {Pain, u"痛み", u"いたい 痛い いたた いてて いたっ ouch hurt pain ow"},
     {Oops, u"失敗", u"しまった しっぱい 失敗 みす やっちゃった やらかした やべ あちゃー うっかり どじ "
         u"てへぺろ oops mistake fail whoops まちがえる 間違える まちがい 間違い わすれる 忘れる わすれもの 忘れ物 ぽか"},
