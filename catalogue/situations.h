@@ -69,7 +69,7 @@ enum : Situations
     Doubt = 1ull << 52,
     Pout = 1ull << 53,
     Waiting = 1ull << 54,
-    Content = 1ull << 55, // a quiet happiness
+    Content = 1ull << 55,  // a quiet happiness
     Overtime = 1ull << 56, // work that does not end
     Oversleep = 1ull << 57,
     Exam = 1ull << 58,
