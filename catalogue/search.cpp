@@ -342,9 +342,12 @@ std::vector<int> scoreWord(const Index &index, const std::vector<Form> &forms)
         for (const Form &f : forms) {
             if (f.inflected)
                 continue;
-            // In Latin letters, an English word of three letters or more: nakimushi holds no
-            // "hi".
-            const qsizetype shortest = isLatin(f.strict) ? 3 : 2;
+            // In Latin letters, an English word of three letters or more (nakimushi holds no
+            // "hi") that is at least half of the query: weather is no word about eating, nor
+            // weekend one about the end.
+            const bool latin = isLatin(f.strict);
+            const qsizetype shortest =
+                latin ? std::max<qsizetype>(3, (f.strict.size() + 1) / 2) : 2;
             for (auto p = index.strict.constBegin(); p != index.strict.constEnd(); ++p) {
                 if (p.key().size() >= shortest && p.key().size() < f.strict.size() &&
                     f.strict.contains(p.key()))
@@ -362,6 +365,69 @@ std::vector<int> scoreWord(const Index &index, const std::vector<Form> &forms)
         }
     }
     return best;
+}
+
+// Whether a word, in one of its readings, is a word of the tables.
+bool known(const Index &index, const QString &folded)
+{
+    const std::vector<Form> forms = readings(folded);
+    return std::any_of(forms.begin(), forms.end(), [&](const Form &f) {
+        return index.strict.contains(f.strict) || index.loose.contains(f.loose);
+    });
+}
+
+// Kana that join the words of a phrase (猫が, 雨の日, 試合に勝った).
+bool isParticle(QStringView kana)
+{
+    for (QStringView p : {u"が", u"の", u"に", u"を", u"は", u"も", u"で", u"と", u"へ", u"や",
+                          u"か", u"から", u"まで", u"より", u"って"}) {
+        if (kana == p)
+            return true;
+    }
+    return false;
+}
+
+// A phrase as an input method converts it, kanji or katakana with kana after them: the words it
+// is made of, each a run of kanji or katakana with the endings that follow it, a particle after
+// it left off (猫が: 猫; 試合に勝った: 試合, 勝った; ケーキがおいしい: ケーキ, おいしい). Text in
+// kana alone is one word: there the words have no visible seams.
+QStringList phraseWords(const QString &word)
+{
+    auto isKana = [](QChar c) { return c.unicode() >= 0x3041 && c.unicode() <= 0x3096; };
+    // Kanji and katakana: what a word's stem is written in.
+    auto isStem = [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x4E00 && u <= 0x9FFF) || u == 0x3005 || (u >= 0x30A1 && u <= 0x30FC);
+    };
+    QStringList parts;
+    qsizetype start = 0;
+    for (qsizetype i = 1; i <= word.size(); ++i) {
+        if (i < word.size() && !(isKana(word[i - 1]) && isStem(word[i])))
+            continue;
+        QString part = word.mid(start, i - start);
+        start = i;
+        qsizetype stem = part.size();
+        while (stem > 0 && isKana(part[stem - 1]))
+            --stem;
+        if (!std::any_of(part.begin(), part.begin() + stem, isStem))
+            stem = 0;
+        const QStringView kana = QStringView(part).mid(stem);
+        if (stem > 0 && isParticle(kana)) {
+            parts << part.left(stem);
+            continue;
+        }
+        // A particle, then a word in kana (機嫌がいい).
+        bool split = false;
+        for (qsizetype n = 1; stem > 0 && n <= 2 && !split; ++n) {
+            if (kana.size() > n + 1 && isParticle(kana.left(n))) {
+                parts << part.left(stem) << kana.mid(n).toString();
+                split = true;
+            }
+        }
+        if (!split)
+            parts << part;
+    }
+    return parts;
 }
 } // namespace
 
@@ -432,8 +498,22 @@ std::vector<CatalogueEntry> Search(const QString &query)
 {
     const Index &idx = index();
     QStringList words;
-    for (const QString &w : FoldForSearch(query).split(u' ', Qt::SkipEmptyParts))
-        words << trimmed(w);
+    for (const QString &typed : query.split(u' ', Qt::SkipEmptyParts)) {
+        const QString word = trimmed(FoldForSearch(typed));
+        // Split before folding: folded, katakana reads as kana.
+        QStringList parts = phraseWords(trimmed(typed.normalized(QString::NormalizationForm_KC)));
+        for (QString &part : parts)
+            part = FoldForSearch(part);
+        // A phrase the tables know (腹が立つ as 腹立つ) is one word, as is any known word.
+        if (parts.size() > 1 || (parts.size() == 1 && parts.front() != word)) {
+            const QString joined = parts.join(QString());
+            if (known(idx, word))
+                parts = {word};
+            else if (parts.size() > 1 && known(idx, joined))
+                parts = {joined};
+        }
+        words << parts;
+    }
     QStringList meaningful = words;
     meaningful.removeIf([](const QString &w) { return fillers().contains(w); });
     if (!meaningful.isEmpty())

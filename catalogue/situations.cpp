@@ -39,7 +39,7 @@ constexpr SituationWords kSituations[] = {
     {Victory, u"勝利", u"やった やったー やったね よし よーし かつ 勝つ かち 勝ち しょうり 勝利 せいこう 成功 "
         u"ぴーす ぶい ぶいさいん victory win success peace"},
     {Smile, u"笑顔", u"えがお 笑顔 にこにこ にこ にこっ にっこり にこり ほほえむ 微笑む ほほえみ 微笑み "
-        u"びしょう 微笑 すまいる smile smiling smiley grin"},
+        u"びしょう 微笑 すまいる どういたしまして いえいえ smile smiling smiley grin"},
     {Laughter, u"笑い", u"わらう 笑う わらい 笑い わら わろた わろす わらえる 笑える うける ばくしょう 爆笑 "
         u"おおわらい 大笑い あはは わはは はは ははは ふふ ふふふ うふふ くすくす げらげら けらけら 草 くさ "
         u"くそわろた おもしろい 面白い おもろい w ww www "
@@ -63,7 +63,7 @@ constexpr SituationWords kSituations[] = {
         u"ひらめき あいであ なるほど ふむ ふむふむ うーん うーむ idea think hmm"},
     {Anger, u"怒り", u"おこる 怒る いかる いかり 怒り おこ げきおこ 激おこ むかつく むかっ むかむか "
         u"いらいら いらっ いらつく ぷんぷん ぷんすか ぷんすこ はらだつ 腹立つ はらがたつ きれる 切れる "
-        u"ぶちぎれ ゆるせない 許せない ちっ くそ 怒 angry anger mad furious annoy rage irritate grr"},
+        u"ぶちぎれ ゆるせない 許せない あたまにくる 頭に来る 頭にくる ちっ くそ 怒 angry anger mad furious annoy rage irritate grr"},
     {Sadness, u"悲しみ", u"かなしい 悲しい かなしみ 悲しみ かなしむ 悲しむ さびしい 寂しい さみしい つらい 辛い "
         u"せつない 切ない ざんねん 残念 がっかり がっくり しょんぼり しょぼん しょぼーん しゅん おちこむ "
         u"落ち込む へこむ 凹む sad sadness unhappy lonely disappoint depress blue down upset"},
@@ -71,7 +71,7 @@ constexpr SituationWords kSituations[] = {
         u"しくしく えーん うえーん うわーん ぐすん ぐすぐす ほろり ぴえん ぱおん "
         u"cry tear tears sob weep teary"},
     {Frustration, u"悔しさ", u"くやしい 悔しい くやし むねん 無念 ぐぬぬ ちくしょう 畜生 はがゆい 歯がゆい "
-        u"frustrate argh"},
+        u"まける 負ける まけ 負け frustrate argh lose"},
     {Pain, u"痛み", u"いたい 痛い いたた いてて いたっ ouch hurt pain ow"},
     {Oops, u"失敗", u"しまった しっぱい 失敗 みす やっちゃった やらかした やべ あちゃー うっかり どじ "
         u"てへぺろ oops mistake fail whoops まちがえる 間違える まちがい 間違い わすれる 忘れる わすれもの 忘れ物 ぽか"},
@@ -144,6 +144,19 @@ constexpr SituationWords kSituations[] = {
         u"むすっ pout sulk grumpy humph"},
     {Waiting, u"待つ", u"まつ 待つ まちまち まちぼうけ 待ちぼうけ まだ まだかな まだかなー そわそわ まちあわせ 待ち合わせ "
         u"wait waiting"},
+    {Overtime, u"残業", u"ざんぎょう 残業 しごと 仕事 しごとちゅう 仕事中 しゃちく 社畜 てつや 徹夜 げきむ 激務 "
+        u"きゅうしゅつ 休出 overtime work workday"},
+    {Oversleep, u"寝坊", u"ねぼう 寝坊 ねすごす 寝過ごす あさねぼう 朝寝坊 にどね 二度寝 oversleep overslept"},
+    {Exam, u"テスト", u"てすと テスト しけん 試験 あかてん 赤点 きまつ 期末 ちゅうかん 中間 じゅけん 受験 "
+        u"ついし 追試 もぎ 模試 exam test quiz"},
+    {Payday, u"給料日", u"きゅうりょうび 給料日 きゅうりょう 給料 きゅうよ 給与 ぼーなす ボーナス "
+        u"payday salary bonus"},
+    {Sick, u"風邪", u"かぜ 風邪 かぜひいた 風邪ひいた ねつ 熱 はつねつ 発熱 びょうき 病気 ぐあいがわるい 具合が悪い "
+        u"たいちょうふりょう 体調不良 ずつう 頭痛 sick ill cold fever flu"},
+    {Heartbreak, u"失恋", u"しつれん 失恋 ふられる 振られる ふられた 振られた わかれた 別れた "
+        u"heartbreak heartbroken breakup dumped"},
+    {Help, u"助けて", u"たすけて 助けて たすける 助ける へるぷ ヘルプ たすけてください 助けてください "
+        u"help sos"},
 };
 // clang-format on
 } // namespace

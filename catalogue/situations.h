@@ -69,7 +69,14 @@ enum : Situations
     Doubt = 1ull << 52,
     Pout = 1ull << 53,
     Waiting = 1ull << 54,
-    Content = 1ull << 55, // a quiet happiness
+    Content = 1ull << 55,  // a quiet happiness
+    Overtime = 1ull << 56, // work that does not end
+    Oversleep = 1ull << 57,
+    Exam = 1ull << 58,
+    Payday = 1ull << 59,
+    Sick = 1ull << 60, // a cold, a fever
+    Heartbreak = 1ull << 61,
+    Help = 1ull << 62, // asking for it
 };
 } // namespace situation
 

@@ -56,7 +56,17 @@ private slots:
         row("loose: small tsu left out", "にこり", "<^^>", 1);
         row("wave dash U+301C", "やっほ〜", "＼(^o^)／", 1);
         row("loose only for whole words", "がーん", "(∵）", 3, "p(^_^)q");
-        row("kanji not inside a compound", "草", "(^◇^)", 3, "(-.-)y-~~~");
+        row("the kaomoji that is the word", "草", "(笑)", 1, "(-.-)y-~~~");
+        row("laughter in letters", "ｗｗｗ", "(笑)", 1);
+        row("particle after kanji", "猫が", "(=^ ^=)", 1);
+        row("particle, then a kana word", "ケーキがおいしい", "(^Q^)", 1);
+        row("negative of a kanji verb", "怒ってない", "(怒)", 3);
+        row("passive", "怒られた", "(怒)", 3);
+        row("phrase with particles", "試合に勝った", "(^_^)v", 3);
+        row("known phrase, inflected", "頭に来た", "(怒)", 3, "(>_<)ヽ");
+        row("noun with する", "寝坊した", "(>_<)ゞ", 3);
+        row("situation: overtime", "残業", "(×.×)", 3);
+        row("known word not split", "どういたしまして", "(^^)", 3, "（激）");
         row("no match inside a reading", "キター", "(^o^)", 3, "(T T)");
         row("equal before beginning", "いか", "くコ:彡", 1);
         row("beginning before containing", "とん", "田彡", 1);
@@ -78,6 +88,7 @@ private slots:
         row("filler dropped", "ねこ の かお", "(=^ ^=)", 1);
         row("words written apart", "thank you", "m(__)m", 1);
         row("nothing fits", "ぱんだ", "", 0);
+        row("no English word inside another", "weekend", "", 0);
     }
     void matching()
     {

@@ -15,10 +15,10 @@ list=$(env -u DISPLAY "$PUKALO" --list)
     fail "--list: the kaomoji differ from the catalogue as designed"
 dictionary=$(env -u DISPLAY "$PUKALO" --dictionary)
 # Each pair of reading and kaomoji once, readings in hiragana only, a kaomoji with its own
-# description, in one of the two parts of speech that leave Mozc's first conversion first.
-[[ -z $(cut -f1,2 <<<"$dictionary" | sort | uniq -d) &&
+# description, in a part of speech Mozc's dictionary tool names.
+[[ -n $dictionary && -z $(cut -f1,2 <<<"$dictionary" | sort | uniq -d) &&
     -z $(awk -F'\t' '{print $2 "\t" $4}' <<<"$dictionary" | grep -vxFf <(cut -f2,3 <<<"$list")) &&
-    $(cut -f3 <<<"$dictionary" | sort -u | tr '\n' ' ') == "接頭語 顔文字 " &&
+    -z $(cut -f3 <<<"$dictionary" | grep -vxE '顔文字|記号|名詞|短縮よみ|感動詞|接頭語|接尾一般') &&
     -z $(cut -f1 <<<"$dictionary" | grep -vP '^[\p{Hiragana}ー]+$') ]] ||
     fail "--dictionary is not reading, kaomoji, part of speech, description, each pair once"
 [[ $(env -u DISPLAY "$PUKALO" --search ピース | head -n1) == $'笑顔１\t(^_^)v\tピース！\tぴーす' ]] ||
