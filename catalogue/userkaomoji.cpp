@@ -15,8 +15,9 @@
 namespace pukalo::UserKaomoji {
 
 namespace {
-// Another instance adds a line in milliseconds.
-constexpr std::chrono::milliseconds kLockLimit(1000);
+// Another instance adds a line in milliseconds, an import in a few; a disk busy with something
+// else may take seconds to flush them, and the user asked for the change, so it is waited for.
+constexpr std::chrono::milliseconds kLockLimit(5000);
 
 const char kHeader[] =
     "# プカロ！自分の顔文字: 一行に一つ、タブ区切りで「顔文字	説明	探す言葉」。\n"
@@ -403,6 +404,8 @@ std::optional<Imported> Import(const QString &path, QString *why)
         *why = QStringLiteral("%1 を読めません（%2）").arg(path, reason(path, read, *why));
         return std::nullopt;
     }
+    // What of the user's file cannot be read is said, as at every reading of it.
+    Rows();
     Imported result;
     const std::vector<Entry> candidates = ReadImport(source, &result.others);
     const FileStore::Lock lock(FilePath(), kLockLimit);

@@ -304,7 +304,9 @@ void FormSearch::Results_Menu(const QPoint &at)
 
 void FormSearch::Favourite_Toggle()
 {
-    const QTreeWidgetItem *item = Results->currentItem();
+    // The row chosen, else the first: the one Enter copies.
+    const QTreeWidgetItem *item =
+        Results->currentItem() ? Results->currentItem() : Results->topLevelItem(0);
     const std::optional<CatalogueEntry> entry = item && item->flags() != Qt::NoItemFlags
                                                     ? FindKaomoji(item->text(0), item->text(2))
                                                     : std::nullopt;
