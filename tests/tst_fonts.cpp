@@ -7,7 +7,6 @@
 #include "forms/info/formver.h"
 #include "forms/logo/formlogo.h"
 #include "forms/main/formmain.h"
-#include "forms/search/formaddkaomoji.h"
 #include "forms/settings/formsettei.h"
 #include "testsupport.h"
 #include "ui/controls.h"
@@ -178,8 +177,7 @@ private slots:
         }
         for (QWidget *window : std::initializer_list<QWidget *>{
                  std::make_unique<FormSettei>().release(), std::make_unique<FormVer>().release(),
-                 std::make_unique<FormHelp>().release(), std::make_unique<FormLogo>().release(),
-                 std::make_unique<FormAddKaomoji>(nullptr).release()}) {
+                 std::make_unique<FormHelp>().release(), std::make_unique<FormLogo>().release()}) {
             window->show();
             checkWindow(window);
             delete window;
