@@ -3,6 +3,7 @@
 #include "app/dictionary.h"
 
 #include "catalogue/search.h"
+#include "catalogue/userkaomoji.h"
 #include "platform/programinfo.h"
 #include "platform/stderrline.h"
 
@@ -20,11 +21,15 @@ const char kUsage[] =
     "Usage: pukalo [OPTION]\n"
     "Without an option, opens the kaomoji picker, or brings the one running to the front.\n"
     "  --find [WORDS...]   the search window, with WORDS in its field\n"
-    "  --list              the whole catalogue: category, kaomoji, description, reading\n"
+    "  --list              the whole catalogue, your own kaomoji last: category, kaomoji,\n"
+    "                      description, reading\n"
     "  --search WORDS...   the rows the search window finds for WORDS, in its order\n"
     "  --dictionary        a user dictionary for Japanese input methods (Mozc's tab-separated\n"
     "                      form: reading, kaomoji, part of speech, description), one line\n"
     "                      for every reading of every kaomoji\n"
+    "  --import FILE       adds the kaomoji of FILE to your own: a user dictionary exported\n"
+    "                      from Mozc (entries of the part of speech 顔文字) or a plain list,\n"
+    "                      one a line; those already there are skipped, nothing is removed\n"
     "  -h, --help          this text\n"
     "  --version           the version\n"
     "Fields are separated by one tab; kaomoji keep their outer blanks.\n";
@@ -76,6 +81,24 @@ std::optional<int> RunCommandLine(int argc, char **argv)
     if (argc == 2 && option == "--dictionary") {
         for (const DictionaryLine &line : InputMethodDictionary())
             print({line.reading, line.kaomoji, line.partOfSpeech, line.comment});
+        return finish(0);
+    }
+    if (argc == 3 && option == "--import") {
+        QString why;
+        const std::optional<UserKaomoji::Imported> done =
+            UserKaomoji::Import(QString::fromLocal8Bit(argv[2]), &why);
+        if (!done) {
+            StderrLine("%s", qUtf8Printable(why));
+            return 1;
+        }
+        std::printf(
+            "%s\n",
+            qUtf8Printable(QStringLiteral("%1 個追加、%2 個はもうあるか読めないので飛ばしました"
+                                          "（顔文字以外の %3 語は読みません）: %4")
+                               .arg(done->added)
+                               .arg(done->skipped)
+                               .arg(done->others)
+                               .arg(UserKaomoji::FilePath())));
         return finish(0);
     }
     if (argc == 2 && (option == "--help" || option == "-h")) {

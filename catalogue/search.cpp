@@ -2,11 +2,14 @@
 
 #include "catalogue/inflection.h"
 #include "catalogue/romaji.h"
+#include "catalogue/userkaomoji.h"
 
 #include <QHash>
 #include <QSet>
 #include <algorithm>
 #include <deque>
+#include <tuple>
+#include <utility>
 
 namespace pukalo {
 
@@ -155,6 +158,13 @@ bool isFolded(QStringView word)
     });
 }
 
+// A category's place among the categories' rows: the catalogue's sixteen, then the user's own.
+size_t categoryNumber(const KaomojiCategory &c)
+{
+    return &c == &UserKaomoji::Category() ? CategoryTable.size()
+                                          : size_t(&c - CategoryTable.data());
+}
+
 Key key(Index &index, QStringView word)
 {
     QStringView strict = word;
@@ -194,12 +204,20 @@ void add(Index &index, const std::vector<Key> &keys, Source source)
 
 const Index &index()
 {
-    // Built at the first search and kept to the end; never torn down, for nothing reads it then.
-    static const Index &built = *[] {
+    // Built at the first search and again when the user's own kaomoji changed; the last one
+    // kept to the end, never torn down, for nothing reads it then.
+    static const Index *built = nullptr;
+    static int generation = 0;
+    if (built && generation == UserKaomoji::Generation())
+        return *built;
+    generation = UserKaomoji::Generation();
+    delete std::exchange(built, [] {
         auto *made = new Index;
         Index &index = *made;
         const std::vector<CatalogueEntry> entries = AllEntries();
-        for (const KaomojiCategory *category : CategoriesInDisplayOrder()) {
+        std::vector<const KaomojiCategory *> categories = CategoriesInDisplayOrder();
+        categories.push_back(&UserKaomoji::Category());
+        for (const KaomojiCategory *category : categories) {
             for (const CatalogueEntry &e : entries) {
                 if (e.category == category)
                     index.rows.push_back(e);
@@ -207,7 +225,7 @@ const Index &index()
         }
         const std::span<const SituationWords> situations = SituationTable();
         index.situationRows.resize(situations.size());
-        index.categoryRows.resize(CategoryTable.size());
+        index.categoryRows.resize(CategoryTable.size() + 1);
         // The keys view these strings: they must never move.
         for (auto *texts : {&index.kaomoji, &index.description, &index.category})
             texts->reserve(index.rows.size());
@@ -222,7 +240,7 @@ const Index &index()
             add(index,
                 {key(index, kaomoji), key(index, index.description.back()), key(index, r.reading)},
                 {Source::RowText, i});
-            index.categoryRows[size_t(&c - CategoryTable.data())].push_back(i);
+            index.categoryRows[categoryNumber(c)].push_back(i);
             for (size_t s = 0; s < situations.size(); ++s) {
                 if (r.fits & situations[s].situation)
                     index.situationRows[s].emplace_back(i, kFits);
@@ -232,18 +250,18 @@ const Index &index()
         }
         for (size_t s = 0; s < situations.size(); ++s)
             add(index, keys(index, situations[s].words), {Source::Situation, int(s)});
-        for (const KaomojiCategory &c : CategoryTable) {
-            std::vector<Key> words = keys(index, c.words);
-            words.push_back(key(index, c.name));
-            add(index, words, {Source::Category, int(&c - CategoryTable.data())});
+        for (const KaomojiCategory *c : categories) {
+            std::vector<Key> words = keys(index, c->words);
+            words.push_back(key(index, c->name));
+            add(index, words, {Source::Category, int(categoryNumber(*c))});
         }
         for (auto k = index.strict.keyBegin(); k != index.strict.keyEnd(); ++k)
             index.strictKeys.push_back(*k);
         for (auto k = index.loose.keyBegin(); k != index.loose.keyEnd(); ++k)
             index.looseKeys.push_back(*k);
         return made;
-    }();
-    return built;
+    }());
+    return *built;
 }
 
 // One way to read a word of the query.
@@ -440,6 +458,8 @@ std::vector<CatalogueEntry> AllEntries()
                 entries.push_back({&category, &row});
         }
     }
+    for (const KaomojiRow &row : UserKaomoji::Rows())
+        entries.push_back({&UserKaomoji::Category(), &row});
     return entries;
 }
 
@@ -494,7 +514,8 @@ QString LooseForm(const QString &folded)
     return loose;
 }
 
-std::vector<CatalogueEntry> Search(const QString &query)
+std::vector<CatalogueEntry> Search(const QString &query,
+                                   const std::function<bool(const CatalogueEntry &)> &preferred)
 {
     const Index &idx = index();
     QStringList words;
@@ -544,8 +565,14 @@ std::vector<CatalogueEntry> Search(const QString &query)
         if (matched[i] > 0)
             order.push_back(i);
     }
+    std::vector<bool> first(idx.rows.size(), false);
+    if (preferred) {
+        for (size_t i : order)
+            first[i] = preferred(idx.rows[i]);
+    }
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        return std::pair(matched[a], total[a]) > std::pair(matched[b], total[b]);
+        return std::tuple(matched[a], total[a], bool(first[a])) >
+               std::tuple(matched[b], total[b], bool(first[b]));
     });
     std::vector<CatalogueEntry> result;
     for (size_t i : order)
@@ -581,8 +608,15 @@ std::vector<Reading> InputMethodReadings()
             if (source.kind != Source::RowText)
                 idx.rowsOf(source, [&](int row, int weight) { found.emplace_back(weight, row); });
         }
-        std::sort(found.begin(), found.end(), [](auto a, auto b) {
-            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        // Among equals by their own words, the user's own first: those are the words they mean.
+        auto mine = [&](std::pair<int, int> found) {
+            return found.first == kOwn &&
+                   idx.rows[size_t(found.second)].category == &UserKaomoji::Category();
+        };
+        std::sort(found.begin(), found.end(), [&](auto a, auto b) {
+            return a.first != b.first   ? a.first > b.first
+                   : mine(a) != mine(b) ? mine(a)
+                                        : a.second < b.second;
         });
         if (found.empty())
             continue;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -16,7 +17,8 @@ struct CatalogueEntry
     const KaomojiRow *row;
 };
 
-// Every row in catalogue order: category by category, the left column, then the right.
+// Every row in catalogue order: category by category, the left column, then the right; then
+// the user's own kaomoji in the order of their file.
 std::vector<CatalogueEntry> AllEntries();
 
 // The row of the catalogue with exactly this kaomoji in the category of this name, else its
@@ -34,8 +36,11 @@ std::optional<CatalogueEntry> FindKaomoji(QStringView kaomoji, QStringView categ
 // those that match better: a row's own words before its situations' and its category's, a whole
 // word before the beginning of one, a word found inside a longer query word after both, the
 // kaomoji or the description containing the query last; then in the drop-down's order. A query
-// that matches nothing finds nothing.
-std::vector<CatalogueEntry> Search(const QString &query);
+// that matches nothing finds nothing. The user's own kaomoji are found alike, in their category
+// 「自分の顔文字」 after the sixteen. Among rows that rank alike, those `preferred` says yes to
+// come first.
+std::vector<CatalogueEntry>
+Search(const QString &query, const std::function<bool(const CatalogueEntry &)> &preferred = {});
 
 // A text folded for matching: half-width forms widened or narrowed as NFKC does, katakana as
 // hiragana, letters in one case, the wave dashes 〜 and ～ as ~.

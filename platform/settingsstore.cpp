@@ -132,6 +132,17 @@ QString StateFilePath(const QString &app, const QString &name)
     return stateDirectory() + u'/' + app + u'/' + name;
 }
 
+QString DataFilePath(const QString &app, const QString &name)
+{
+    // $XDG_DATA_HOME when it is an absolute path, otherwise ~/.local/share.
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!testDirectory().isEmpty())
+        data = testDirectory() + QStringLiteral("/data");
+    else if (data.isEmpty() || !QDir::isAbsolutePath(data))
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return data + u'/' + app + u'/' + name;
+}
+
 void SetSettingsDirectoryForTesting(const QString &directory)
 {
     testDirectory() = directory;

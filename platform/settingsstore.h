@@ -25,8 +25,12 @@ QString SettingsFilePath(const QString &app);
 // $XDG_STATE_HOME (by default ~/.local/state), in the application's folder.
 QString StateFilePath(const QString &app, const QString &name);
 
+// A file the user keeps and may edit by hand (their own kaomoji, their favourites): under
+// $XDG_DATA_HOME (by default ~/.local/share), in the application's folder.
+QString DataFilePath(const QString &app, const QString &name);
+
 // Tests point the store at a folder of their own, so they never see or change the user's real
-// settings or state: the settings under it, the state in its subfolder "state".
+// settings or state: the settings under it, the state in its subfolder "state", the data in "data".
 void SetSettingsDirectoryForTesting(const QString &directory);
 // Tests see every SaveSetting call (key and value) in the order the program makes them.
 void SetSaveObserverForTesting(std::function<void(const QString &key, const QString &value)>);

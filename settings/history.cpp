@@ -4,6 +4,7 @@
 #include "platform/programinfo.h"
 #include "platform/settingsstore.h"
 #include "platform/stderrline.h"
+#include "settings/entryfile.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -17,40 +18,6 @@ namespace {
 constexpr qint64 kMostBytes = 64 * 1024;
 // Another instance writes the history in milliseconds; waiting longer would hold up a copy.
 constexpr std::chrono::milliseconds kLockLimit(1000);
-
-bool sameKaomoji(const CatalogueEntry &a, const CatalogueEntry &b)
-{
-    return a.row->kaomoji == b.row->kaomoji;
-}
-
-QByteArray format(const std::vector<CatalogueEntry> &entries)
-{
-    QByteArray bytes;
-    for (const CatalogueEntry &e : entries)
-        bytes += (QStringView(e.category->name).toString() + u'\t' +
-                  QStringView(e.row->kaomoji).toString() + u'\n')
-                     .toUtf8();
-    return bytes;
-}
-
-std::vector<CatalogueEntry> parse(const QByteArray &bytes)
-{
-    std::vector<CatalogueEntry> entries;
-    for (const QByteArray &line : bytes.split('\n')) {
-        const QString text = QString::fromUtf8(line);
-        const qsizetype tab = text.indexOf(u'\t');
-        const std::optional<CatalogueEntry> entry =
-            tab < 0 ? std::nullopt
-                    : FindKaomoji(QStringView(text).mid(tab + 1), QStringView(text).left(tab));
-        if (!entry || std::any_of(entries.begin(), entries.end(),
-                                  [&](const CatalogueEntry &e) { return sameKaomoji(e, *entry); }))
-            continue;
-        entries.push_back(*entry);
-        if (entries.size() == size_t(kLimit))
-            break;
-    }
-    return entries;
-}
 
 // How long the user stays on a kaomoji before it counts as chosen.
 constexpr int kSettleMs = 1000;
@@ -83,11 +50,7 @@ QString FilePath()
 
 std::vector<CatalogueEntry> Read()
 {
-    QByteArray bytes;
-    QString why;
-    if (FileStore::ReadFile(FilePath(), kMostBytes, &bytes, &why) != FileStore::Read::Done)
-        return {};
-    return parse(bytes);
+    return EntryFile::Resolve(EntryFile::Read(FilePath(), kMostBytes), size_t(kLimit));
 }
 
 bool Add(const CatalogueEntry &entry, QString *why)
@@ -95,24 +58,21 @@ bool Add(const CatalogueEntry &entry, QString *why)
     // A choice made outright replaces one the user was only passing by.
     settling().entry.reset();
     settling().timer.stop();
-    const FileStore::Lock lock(FilePath(), kLockLimit);
-    if (!lock.IsLocked(why))
-        return false;
-    QByteArray bytes;
-    switch (FileStore::ReadFile(FilePath(), kMostBytes, &bytes, why)) {
-    case FileStore::Read::Done:
-    case FileStore::Read::Missing:
-        break;
-    case FileStore::Read::NotRegular:
-    case FileStore::Read::Failed:
-        return false; // what stands there is left as it is
-    }
-    std::vector<CatalogueEntry> entries = parse(bytes);
-    std::erase_if(entries, [&](const CatalogueEntry &e) { return sameKaomoji(e, entry); });
-    entries.insert(entries.begin(), entry);
-    if (entries.size() > size_t(kLimit))
-        entries.resize(size_t(kLimit));
-    return FileStore::ReplaceFile(FilePath(), format(entries), why);
+    return EntryFile::Change(
+        FilePath(), kMostBytes,
+        [&](std::vector<EntryFile::Line> &lines) {
+            std::vector<CatalogueEntry> entries = EntryFile::Resolve(lines, size_t(kLimit));
+            std::erase_if(entries, [&](const CatalogueEntry &e) {
+                return e.row->kaomoji == entry.row->kaomoji;
+            });
+            entries.insert(entries.begin(), entry);
+            if (entries.size() > size_t(kLimit))
+                entries.resize(size_t(kLimit));
+            lines.clear();
+            for (const CatalogueEntry &e : entries)
+                lines.push_back(EntryFile::LineOf(e));
+        },
+        why);
 }
 
 void AddOnceSettled(const CatalogueEntry &entry)

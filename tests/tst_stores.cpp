@@ -1,13 +1,17 @@
-// What the program keeps on disk: the options in the settings file, and the kaomoji used lately.
+// What the program keeps on disk: the options in the settings file, the kaomoji used lately,
+// the favourites, and the user's own kaomoji.
 
+#include "catalogue/userkaomoji.h"
 #include "platform/filestore.h"
 #include "platform/number.h"
+#include "settings/favourites.h"
 #include "settings/history.h"
 #include "settings/options.h"
 #include "settings/windowsizes.h"
 #include "testsupport.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QTest>
 #include <sys/stat.h>
@@ -206,6 +210,123 @@ private slots:
         QVERIFY(file.remove() && QDir().mkpath(History::FilePath()));
         QVERIFY(!History::Clear(&why));
         QVERIFY(!why.isEmpty());
+    }
+
+    // The user's own file as a user edits it: comments, blank lines and other line ends read
+    // past, order kept, blanks of the kaomoji kept; a line that cannot be read skipped with its
+    // number, the rest still read.
+    void userFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("read");   // kaomoji|description|words, in order
+        QTest::addColumn<QList<int>>("skipped"); // lines
+        auto row = [](const char *name, const QByteArray &bytes, const QStringList &read,
+                      const QList<int> &skipped) {
+            QTest::newRow(name) << bytes << read << skipped;
+        };
+        row("fields", " ( ˘ω˘ ) \t すやすや \tねる  sleep\textra\n(=^・^=)\n",
+            {" ( ˘ω˘ ) |すやすや|ねる sleep extra", "(=^・^=)||"}, {});
+        row("comments, blanks, CRLF, mark",
+            "\xef\xbb\xbf# mine\r\n\r\n \t \r\n(^^)/\tやあ\r\n#(x)\r\nz", {"(^^)/|やあ|", "z||"},
+            {});
+        row("bad UTF-8", "(^^)\n(\xff)\tbad\n(\xed\xa0\x80)\n(^_^)\n", {"(^^)||", "(^_^)||"},
+            {2, 3});
+        row("control characters", "(\x01)\n(\x1b[31m)\tred\n(\xc2\x85)\nok\n", {"ok||"}, {1, 2, 3});
+        row("too long", QByteArray(1025, 'x') + "\n" + QByteArray(1024, 'y'),
+            {QString(1024, 'y') + "||"}, {1});
+        row("no kaomoji, twice", "\tdesc\n(^^)\ta\n(^^)\tb\n", {"(^^)|a|"}, {1, 3});
+    }
+    void userFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, read);
+        QFETCH(QList<int>, skipped);
+        const UserKaomoji::Parsed parsed = UserKaomoji::Parse(bytes);
+        QStringList got;
+        for (const UserKaomoji::Entry &e : parsed.entries)
+            got << e.kaomoji + '|' + e.description + '|' + e.words;
+        QCOMPARE(got, read);
+        QList<int> lines;
+        for (const UserKaomoji::Problem &p : parsed.problems)
+            lines << p.line;
+        QCOMPARE(lines, skipped);
+    }
+
+    // Adding and removing change the one line and keep every other byte: comments, lines that
+    // could not be read, the file's line ends.
+    void userFileChanges_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("removed");  // null: " (^^) \tにこ\tにこ" added
+        QTest::addColumn<QByteArray>("after"); // empty: nothing to remove
+        const QByteArray mine = "# mine\n(\xff)\tbad\n\n(^^)/\tやあ\n";
+        QTest::newRow("add") << mine << QString() << mine + " (^^) \tにこ\tにこ\n";
+        QTest::newRow("add, no line end")
+            << QByteArray("a") << QString() << QByteArray("a\n (^^) \tにこ\tにこ\n");
+        QTest::newRow("add, CRLF")
+            << QByteArray("a\r\n") << QString() << QByteArray("a\r\n (^^) \tにこ\tにこ\r\n");
+        QTest::newRow("add to nothing")
+            << QByteArray() << QString() << UserKaomoji::WithAdded({}, {}) + " (^^) \tにこ\tにこ\n";
+        QTest::newRow("remove") << mine + "b\n"
+                                << "(^^)/" << QByteArray("# mine\n(\xff)\tbad\n\nb\n");
+        QTest::newRow("remove the last, CRLF")
+            << QByteArray("a\r\n (^^) \r\n") << " (^^) " << QByteArray("a\r\n");
+        QTest::newRow("remove none") << mine << " (^^)/" << QByteArray();
+    }
+    void userFileChanges()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, removed);
+        QFETCH(QByteArray, after);
+        const std::optional<QByteArray> changed =
+            removed.isNull() ? UserKaomoji::WithAdded(before, {{" (^^) ", "にこ", "にこ"}})
+                             : UserKaomoji::WithRemoved(before, removed);
+        QCOMPARE(changed.value_or(QByteArray()), after);
+        QVERIFY(UserKaomoji::Parse(UserKaomoji::WithAdded({}, {})).entries.empty());
+    }
+
+    // What stands where the file belongs may be anything: a FIFO, a file far too large. It is
+    // said, nothing waits, and nothing is written over it. What cannot stand in the file is
+    // refused before it is written. Favourites keep what another instance marked.
+    void userFileStore()
+    {
+        QString why;
+        QVERIFY(UserKaomoji::Add({"(=^・^=)", " ねこ ", "ねこ  neko"}, &why));
+        QVERIFY(UserKaomoji::Add({" ( ˘ω˘ ) ", "", ""}, &why));
+        QCOMPARE(UserKaomoji::Rows().size(), 2u);
+        QCOMPARE(QStringView(UserKaomoji::Rows()[1].kaomoji), u" ( ˘ω˘ ) ");
+        for (const char *refused : {"(=^・^=)", "(^^)", "a\tb", "a\nb", " ", "#x"})
+            QVERIFY2(!UserKaomoji::Add({refused, "", ""}, &why) && !why.isEmpty(), refused);
+        const QString path = UserKaomoji::FilePath();
+        const QByteArray kept = "(^^)/\tやあ\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(kept) &&
+                file.resize(50 * 1024 * 1024));
+        file.close();
+        QVERIFY(UserKaomoji::Rows().empty());
+        QVERIFY(UserKaomoji::Problems().value(0).contains(path));
+        QVERIFY(!UserKaomoji::Add({"(x)", "", ""}, &why) && !UserKaomoji::Remove(u"(^^)/", &why));
+        QCOMPARE(QFileInfo(path).size(), 50 * 1024 * 1024);
+        QVERIFY(file.remove() && mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        QVERIFY(UserKaomoji::Rows().empty() && !UserKaomoji::Problems().isEmpty());
+        QVERIFY(!UserKaomoji::Add({"(x)", "", ""}, &why));
+        QVERIFY(QFileInfo(path).isFile() == false && QFile::remove(path));
+
+        const std::vector<CatalogueEntry> all = AllEntries();
+        QVERIFY(Favourites::Mark(all[3], true, &why) && Favourites::Mark(all[1], true, &why) &&
+                Favourites::Mark(all[3], true, &why));
+        QFile other(Favourites::FilePath()); // another instance's, meanwhile
+        QVERIFY(other.open(QIODevice::Append) && other.write("自分の顔文字\t(gone)\n"));
+        other.close();
+        QVERIFY(Favourites::Mark(all[5], true, &why) && Favourites::Mark(all[1], false, &why));
+        QStringList marked;
+        for (const CatalogueEntry &e : Favourites::Read())
+            marked << QStringView(e.row->kaomoji).toString();
+        QCOMPARE(marked, QStringList({QStringView(all[3].row->kaomoji).toString(),
+                                      QStringView(all[5].row->kaomoji).toString()}));
+        QVERIFY(Favourites::Read().size() == 2 && QFile(Favourites::FilePath()).size() > 0);
+        QFile favourites(Favourites::FilePath());
+        QVERIFY(favourites.open(QIODevice::ReadOnly) && favourites.readAll().contains("(gone)"));
     }
 };
 

@@ -1,6 +1,9 @@
 #include "forms/search/formsearch.h"
 
 #include "catalogue/search.h"
+#include "catalogue/userkaomoji.h"
+#include "forms/search/formaddkaomoji.h"
+#include "settings/favourites.h"
 #include "settings/history.h"
 #include "settings/windowsizes.h"
 #include "ui/controls.h"
@@ -9,11 +12,13 @@
 #include "ui/placement.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -101,6 +106,12 @@ FormSearch::FormSearch(QWidget *owner, KeepClear keepClear)
     ConnectHandler(ClearHistory, &QPushButton::clicked, this, &FormSearch::ClearHistory_Click);
     ConnectHandler(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
                    &FormSearch::Focus);
+    ConnectHandler(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this), &QShortcut::activated,
+                   this, &FormSearch::Favourite_Toggle);
+    ConnectHandler(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this), &QShortcut::activated,
+                   this, &FormSearch::AddKaomoji_Click);
+    Results->setContextMenuPolicy(Qt::CustomContextMenu);
+    ConnectHandler(Results, &QWidget::customContextMenuRequested, this, &FormSearch::Results_Menu);
     Field_Typed();
 }
 
@@ -108,11 +119,14 @@ void FormSearch::Focus()
 {
     if (!isVisible())
         placeBesideOwner();
+    // The user's own kaomoji as their file holds them now.
+    Field_Typed();
     show();
     raise();
     activateWindow();
     Field->setFocus();
     Field->selectAll();
+    tellProblems();
 }
 
 void FormSearch::Find(const QString &words)
@@ -155,26 +169,40 @@ void FormSearch::placeBesideOwner()
     m_placing = false;
 }
 
-// Results at every keystroke; with the field empty, the kaomoji used lately.
+// Results at every keystroke, favourites first among equals; with the field empty, the
+// favourites, then the kaomoji used lately, each once.
 void FormSearch::Field_Typed()
 {
     // A page pasted into the field is searched by its beginning: every keystroke stays quick.
     constexpr qsizetype kMostSearched = 100;
     const QString query = Field->Query();
     const bool recent = query.trimmed().isEmpty(), cut = query.size() > kMostSearched;
-    const std::vector<CatalogueEntry> found =
-        recent ? History::Read() : Search(cut ? query.left(kMostSearched) : query);
+    const std::vector<CatalogueEntry> favourites = Favourites::Read();
+    auto favourite = [&](const CatalogueEntry &e) { return Favourites::Contains(favourites, e); };
+    std::vector<CatalogueEntry> found = favourites;
+    if (recent) {
+        for (const CatalogueEntry &e : History::Read()) {
+            if (!favourite(e))
+                found.push_back(e);
+        }
+    } else {
+        found = Search(cut ? query.left(kMostSearched) : query, favourite);
+    }
     Heading->setText(
         cut ? QStringLiteral("長すぎるため、最初の%1文字だけで探しています").arg(kMostSearched)
-            : m_recentHeading);
+        : favourites.empty() ? m_recentHeading
+                             : QStringLiteral("お気に入りと最近使った顔文字"));
     Heading->setVisible(recent || cut);
     ClearHistory->setVisible(recent);
     const QSignalBlocker quiet(Results);
     Results->clear();
     for (const CatalogueEntry &e : found) {
-        auto *item = new QTreeWidgetItem(Results, {QStringView(e.row->kaomoji).toString(),
-                                                   QStringView(e.row->description).toString(),
-                                                   QStringView(e.category->name).toString()});
+        // A favourite is starred beside its description: the kaomoji is copied as it is.
+        const QString description = QStringView(e.row->description).toString();
+        auto *item = new QTreeWidgetItem(
+            Results, {QStringView(e.row->kaomoji).toString(),
+                      favourite(e) ? QStringLiteral("★ ") + description : description,
+                      QStringView(e.category->name).toString()});
         if (item->text(0) + u'\t' + item->text(2) == m_lastChosen)
             Results->setCurrentItem(item);
     }
@@ -225,6 +253,127 @@ void FormSearch::ClearHistory_Click()
     }
     Field_Typed();
     Field->setFocus();
+}
+
+void FormSearch::warn(const QString &what, const QString &why)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle(), what + QStringLiteral("\n\n") + why,
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+// What of the user's own kaomoji file could not be read, said once.
+void FormSearch::tellProblems()
+{
+    QStringList fresh;
+    for (const QString &problem : UserKaomoji::Problems()) {
+        if (!m_problemsTold.contains(problem))
+            fresh << problem;
+    }
+    if (fresh.isEmpty())
+        return;
+    m_problemsTold += fresh;
+    if (fresh.size() > 10)
+        fresh = fresh.mid(0, 10) << QStringLiteral("ほか %1 件").arg(fresh.size() - 10);
+    warn(QStringLiteral("自分の顔文字のうち、読めない行を飛ばしました。"), fresh.join(u'\n'));
+}
+
+void FormSearch::Results_Menu(const QPoint &at)
+{
+    const QTreeWidgetItem *item = Results->itemAt(at);
+    if (item && item->flags() == Qt::NoItemFlags)
+        item = nullptr;
+    if (item)
+        Results->setCurrentItem(const_cast<QTreeWidgetItem *>(item));
+    const std::optional<CatalogueEntry> entry =
+        item ? FindKaomoji(item->text(0), item->text(2)) : std::nullopt;
+    QMenu menu(this);
+    if (entry) {
+        QAction *favourite = menu.addAction(QStringLiteral("お気に入り"));
+        favourite->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+        favourite->setCheckable(true);
+        favourite->setChecked(Favourites::Contains(Favourites::Read(), *entry));
+        connect(favourite, &QAction::triggered, this, Guarded([this] { Favourite_Toggle(); }));
+        menu.addSeparator();
+    }
+    QAction *add = menu.addAction(QStringLiteral("自分の顔文字に追加…"));
+    add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(add, &QAction::triggered, this, Guarded([this] { AddKaomoji_Click(); }));
+    if (entry && entry->category == &UserKaomoji::Category())
+        connect(menu.addAction(QStringLiteral("自分の顔文字から削除")), &QAction::triggered, this,
+                Guarded([this] { RemoveKaomoji_Click(); }));
+    connect(menu.addAction(QStringLiteral("顔文字をインポート…")), &QAction::triggered, this,
+            Guarded([this] { Import_Click(); }));
+    menu.exec(Results->viewport()->mapToGlobal(at));
+}
+
+void FormSearch::Favourite_Toggle()
+{
+    // The row chosen, else the first: the one Enter copies.
+    const QTreeWidgetItem *item =
+        Results->currentItem() ? Results->currentItem() : Results->topLevelItem(0);
+    const std::optional<CatalogueEntry> entry = item && item->flags() != Qt::NoItemFlags
+                                                    ? FindKaomoji(item->text(0), item->text(2))
+                                                    : std::nullopt;
+    if (!entry)
+        return;
+    QString why;
+    if (!Favourites::Mark(*entry, !Favourites::Contains(Favourites::Read(), *entry), &why))
+        warn(QStringLiteral("お気に入りを保存できませんでした。\n%1")
+                 .arg(QDir::toNativeSeparators(Favourites::FilePath())),
+             why);
+    Field_Typed();
+}
+
+void FormSearch::AddKaomoji_Click()
+{
+    FormAddKaomoji dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // What was added is shown: found by its own text.
+    Field->setText(dialog.Added().trimmed());
+    Field_Typed();
+    Field->setFocus();
+    Field->selectAll();
+}
+
+void FormSearch::RemoveKaomoji_Click()
+{
+    const QTreeWidgetItem *item = Results->currentItem();
+    if (!item || item->text(2) != QStringView(UserKaomoji::Category().name))
+        return;
+    QMessageBox ask(QMessageBox::Question, windowTitle(),
+                    QStringLiteral("「%1」を自分の顔文字から削除しますか。").arg(item->text(0)),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    if (ask.exec() != QMessageBox::Yes)
+        return;
+    QString why;
+    if (!UserKaomoji::Remove(item->text(0), &why))
+        warn(QStringLiteral("削除できませんでした。"), why);
+    Field_Typed();
+}
+
+void FormSearch::Import_Click()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("顔文字をインポート"), QDir::homePath(),
+        QStringLiteral("ユーザー辞書・顔文字の一覧 (*.txt *.tsv);;すべてのファイル (*)"));
+    if (path.isEmpty())
+        return;
+    QString why;
+    const std::optional<UserKaomoji::Imported> done = UserKaomoji::Import(path, &why);
+    if (!done) {
+        warn(QStringLiteral("インポートできませんでした。"), why);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, windowTitle(),
+                    QStringLiteral("%1 個を自分の顔文字に追加しました。\n"
+                                   "%2 個はもうあるか読めないので飛ばしました。")
+                        .arg(done->added)
+                        .arg(done->skipped),
+                    QMessageBox::Ok, this);
+    box.exec();
+    Field_Typed();
 }
 
 void FormSearch::keyPressEvent(QKeyEvent *event)

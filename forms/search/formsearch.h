@@ -16,7 +16,8 @@ class SearchField;
 // its description, its category or the kaomoji itself, and reports the one chosen for its owner
 // to copy. Kept above its owner and placed beside it; not modal; resizable, its size kept
 // between runs; one for the whole run, hidden when closed. With the field empty it lists the
-// kaomoji used lately.
+// favourites, then the kaomoji used lately. Ctrl+D and the context menu mark a favourite; the
+// context menu also adds, removes and imports the user's own kaomoji.
 class FormSearch : public QWidget
 {
     Q_OBJECT
@@ -51,9 +52,16 @@ private:
     void Results_Reach();
     void Results_Choose();
     void ClearHistory_Click();
+    void Results_Menu(const QPoint &at);
+    void Favourite_Toggle();
+    void AddKaomoji_Click();
+    void RemoveKaomoji_Click();
+    void Import_Click();
 
     void placeBesideOwner();
     void choose(const QTreeWidgetItem *item, bool passingBy);
+    void warn(const QString &what, const QString &why);
+    void tellProblems();
 
     SearchField *Field = nullptr;
     QLabel *Heading = nullptr;
@@ -64,6 +72,7 @@ private:
     KeepClear m_keepClear;
     QSize m_size; // what the user gave it, or as designed
     bool m_placing = false;
+    QStringList m_problemsTold; // of the user's own kaomoji file
 };
 
 } // namespace pukalo

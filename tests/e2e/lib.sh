@@ -17,9 +17,10 @@ need() {
 # What every test on a display uses.
 X_TOOLS=(Xvfb openbox xdotool xprop xwininfo xclip xkbcomp)
 E2E_TMP=$(mktemp -d /tmp/pukalo-e2e.XXXXXX)
-export XDG_CONFIG_HOME=$E2E_TMP/config XDG_STATE_HOME=$E2E_TMP/state
+export XDG_CONFIG_HOME=$E2E_TMP/config XDG_STATE_HOME=$E2E_TMP/state XDG_DATA_HOME=$E2E_TMP/data
 export XDG_RUNTIME_DIR=$E2E_TMP/runtime QT_QPA_PLATFORM=xcb
 SETTINGS_FILE=$XDG_CONFIG_HOME/Pukalo/Pukalo.ini HISTORY_FILE=$XDG_STATE_HOME/Pukalo/history
+USER_KAOMOJI_FILE=$XDG_DATA_HOME/Pukalo/kaomoji FAVOURITES_FILE=$XDG_DATA_HOME/Pukalo/favourites
 unset WAYLAND_DISPLAY
 # No session bus, unless a test starts its own: the program then never hands itself to another
 # Pukalo, the user's own least of all.
