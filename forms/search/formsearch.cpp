@@ -189,7 +189,7 @@ void FormSearch::Field_Typed()
         found = Search(cut ? query.left(kMostSearched) : query, favourite);
     }
     Heading->setText(
-        cut ? QStringLiteral("長すぎるため、最初の%1文字だけで探しています").arg(kMostSearched)
+        cut                  ? QStringLiteral("長すぎるため、最初の%1文字だけで探しています").arg(kMostSearched)
         : favourites.empty() ? m_recentHeading
                              : QStringLiteral("お気に入りと最近使った顔文字"));
     Heading->setVisible(recent || cut);
