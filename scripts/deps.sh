@@ -1,7 +1,9 @@
 # Sourced by the run and test scripts: installs with apt-get whatever Debian packages of a list
 # are missing, as root or through sudo, and nothing when all are there.
 
-BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libxcb1-dev libxcb-xtest0-dev libwayland-dev libfontconfig-dev fonts-ipafont-gothic fontconfig)
+# fcitx5's development files: the addon through which picks are pasted into native Wayland windows.
+BUILD_PACKAGES=(cmake make g++ pkgconf qt6-base-dev qt6-qpa-plugins libxcb1-dev libxcb-xtest0-dev libwayland-dev libfontconfig-dev fonts-ipafont-gothic fontconfig
+    libfcitx5core-dev fcitx5-modules-dev)
 X_PACKAGES=(xvfb openbox xdotool x11-utils)
 # dpkg-dev and file: cpack's Debian packages (dpkg-shlibdeps; cpack runs file on every binary).
 PACKAGE_PACKAGES=(dpkg-dev file)

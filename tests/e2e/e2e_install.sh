@@ -10,8 +10,10 @@ need "${X_TOOLS[@]}" appstreamcli cpack desktop-file-validate dpkg-architecture 
 prefix=$E2E_TMP/prefix id=jp.pukalo.Pukalo
 cmake --install "$BUILD_DIR" --prefix "$prefix" >"$E2E_TMP/install.log"
 installed=$(cd "$prefix" && find . -type f | sort)
-modules=./lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/pukalo
-expected=$(printf '%s\n' ./bin/pukalo $modules/pukalo-{call,gui}.so ./libexec/pukalo/pukalo-clipkeep \
+libs=./lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+addon=() # built where fcitx5's development files are
+[[ -e $BUILD_DIR/fcitx5/lib/pukalo-fcitx5.so ]] && addon=($libs/fcitx5/pukalo-fcitx5.so ./share/fcitx5/addon/pukalopaste.conf)
+expected=$(printf '%s\n' ./bin/pukalo $libs/pukalo/pukalo-{call,gui}.so ./libexec/pukalo/pukalo-clipkeep "${addon[@]}" \
     ./share/applications/$id.desktop ./share/metainfo/$id.metainfo.xml \
     ./share/icons/hicolor/{128x128,256x256,32x32,64x64}/apps/$id.png \
     ./share/icons/hicolor/scalable/apps/$id.svg ./share/doc/pukalo/{changelog.gz,copyright} \
