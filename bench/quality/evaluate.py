@@ -5,7 +5,9 @@ word tables (see README.md here).
   evaluate.py PUKALO search SET-search.tsv        hit@1 and hit@3 by kind
   evaluate.py PUKALO mozc SET-mozc-words.tsv SET-mozc-noharm.tsv
                                                  through the real Mozc: words offering a fitting
-                                                 kaomoji, first conversions changed
+                                                 kaomoji in the conversion and in the suggestions
+                                                 shown while typing, first conversions and first
+                                                 suggestions changed
 
 A search set's lines: query, kind, the catalogue rows that fit (numbers of `pukalo --list`'s
 lines, comma-separated; none: nothing fits). A Mozc words set's: reading, rows. A no-harm set's:
@@ -67,13 +69,19 @@ def mozc_sets(pukalo, words_path, noharm_path):
     entries = [line.split("\t")[:3] for line in dictionary]
     words = [line.rstrip("\n").split("\t") for line in open(words_path, encoding="utf-8") if line.strip()]
     converted = mozc.convert(entries, [reading for reading, _ in words])
-    offered = 0
-    for (reading, fitting), (first, candidates) in zip(words, converted):
-        if rows(fitting, kaomoji) & set(candidates):
-            offered += 1
-        else:
-            print(f"  offers none for {reading}: {' '.join(candidates[:8])}")
-    print(f"words offering a fitting kaomoji: {offered} of {len(words)} ({offered / len(words):.2f})")
+    # Offered in the conversion (Space; any candidate, as first measured) or in the suggestions
+    # shown under the reading while it is typed, before any key but the reading's.
+    offered = collections.Counter()
+    for (reading, fitting), (first, candidates, suggestions) in zip(words, converted):
+        fits = rows(fitting, kaomoji)
+        where = {"conversion": bool(fits & set(candidates)), "suggestions": bool(fits & set(suggestions))}
+        where["either"] = where["conversion"] or where["suggestions"]
+        offered.update(k for k, v in where.items() if v)
+        if not where["either"]:
+            print(f"  offers none for {reading}: {' '.join(candidates[:8])} / {' '.join(suggestions)}")
+    for kind in ("conversion", "suggestions", "either"):
+        print(f"words offering a fitting kaomoji, {kind}: {offered[kind]} of {len(words)} "
+              f"({offered[kind] / len(words):.2f})")
     inputs = [line.strip() for line in open(noharm_path, encoding="utf-8") if line.strip()]
     before = mozc.convert([], inputs)
     after = mozc.convert(entries, inputs)
@@ -81,6 +89,11 @@ def mozc_sets(pukalo, words_path, noharm_path):
     for i, b, a in changed:
         print(f"  first conversion of {i} changed: {b} -> {a}")
     print(f"first conversions changed: {len(changed)} of {len(inputs)}")
+    # Shift+Enter commits the first suggestion in every keymap of Mozc.
+    moved = [(i, b[2][:1], a[2][:1]) for i, b, a in zip(inputs, before, after) if b[2][:1] != a[2][:1]]
+    for i, b, a in moved:
+        print(f"  first suggestion of {i} changed: {''.join(b)} -> {''.join(a)}")
+    print(f"first suggestions changed: {len(moved)} of {len(inputs)}")
 
 
 if __name__ == "__main__":

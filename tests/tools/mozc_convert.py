@@ -51,8 +51,15 @@ def _values(text):
             for v in re.findall(r'\(value \. "((?:[^"\\]|\\.)*)"\)', text)]
 
 
+def _suggestions(out):
+    """The suggestion window shown under the preedit while typing, before any conversion."""
+    window = re.search(r"\(candidates \.(.*?)\(category \. suggestion\)", out.split("(status", 1)[0], re.S)
+    return _values(window.group(1)) if window else []
+
+
 def convert(entries, inputs):
-    """For each input: (its first conversion, every candidate of its first segment)."""
+    """For each input: (its first conversion, every candidate of its first segment, the
+    suggestions shown while it was typed)."""
     home = tempfile.mkdtemp(prefix="pukalo-mozc-")
     os.makedirs(home + "/.config/mozc")
     if entries:
@@ -82,12 +89,12 @@ def convert(entries, inputs):
     ask("CreateSession")
     results = []
     for text in inputs:
-        ask(f'SendKey 1 97 "{text}"')
+        typed = ask(f'SendKey 1 97 "{text}"')
         out = ask("SendKey 1 space")
         preedit = re.search(r"\(preedit \.(.*?)\(status", out, re.S)
         first = "".join(_values(preedit.group(1))) if preedit else ""
         candidates = _values(out.split("(all-candidate-words", 1)[1]) if "(all-candidate-words" in out else []
-        results.append((first, candidates))
+        results.append((first, candidates, _suggestions(typed)))
         for _ in range(3):
             ask("SendKey 1 escape")
     helper.kill()
@@ -109,5 +116,5 @@ if __name__ == "__main__":
     given = [] if sys.argv[1] == "-" else [
         line.split("\t")[:3] for line in open(sys.argv[1], encoding="utf-8").read().splitlines()]
     texts = [line.strip() for line in sys.stdin if line.strip()]
-    for text, (first, candidates) in zip(texts, convert(given, texts)):
+    for text, (first, candidates, _) in zip(texts, convert(given, texts)):
         print("\t".join([text, first] + candidates))
