@@ -18,9 +18,11 @@ grep -q '2 行目を読めません' "$E2E_TMP/err" || fail "the unreadable line
 [[ $(head -n2 "$USER_KAOMOJI_FILE") == $'# mine\n(\xff)\tbad' ]] || fail "--import changed the lines there"
 [[ $("$PUKALO" --search usagi 2>/dev/null | head -n1) == $'自分の顔文字\t/(・x・)\\\tうさちゃん\t' &&
     $("$PUKALO" --list 2>/dev/null | grep -c '^自分の顔文字') -eq 2 ]] || fail "--search, --list: $("$PUKALO" --list 2>&1 | tail -n3)"
-# Under its reading, first among the kaomoji of that word; in a part of speech of the catalogue's.
-[[ $("$PUKALO" --dictionary 2>/dev/null | grep -m1 $'^しょぼん\t') == $'しょぼん\t(´・ω・`)\t'@(顔文字|サジェストのみ)$'\t' ]] ||
-    fail "--dictionary: $("$PUKALO" --dictionary 2>/dev/null | grep $'^しょぼん\t')"
+# In the input method's dictionary: under a word of the user's own, as suggestion only; never
+# under a reading measured to glue kaomoji into sentences (しょぼん).
+dictionary=$("$PUKALO" --dictionary 2>/dev/null)
+[[ $(grep $'^うさぎ\t/' <<<"$dictionary") == $'うさぎ\t/(・x・)\\\tサジェストのみ\tうさちゃん' &&
+    -z $(grep $'^しょぼん\t(´・ω・`)' <<<"$dictionary") ]] || fail "--dictionary: $(grep -E '^(うさぎ|しょぼん)'$'\t' <<<"$dictionary")"
 for i in 1 2 3 4 5 6; do
     for j in 1 2 3 4 5 6 7 8; do echo "($i-$j)"; done >"$E2E_TMP/list$i"
     "$PUKALO" --import "$E2E_TMP/list$i" >"$E2E_TMP/import$i" 2>&1 &
