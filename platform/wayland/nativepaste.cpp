@@ -162,7 +162,7 @@ public:
     {
         if (m_last == Last::Native && !m_imReady)
             return {Last::Nothing, PasteBack::NoTarget::NotX11, m_serial};
-        return {m_last, m_why, m_serial};
+        return {m_last, m_why, m_serial, m_last == Last::X11 ? m_x11Window : 0};
     }
 
     // Each pick in turn, its own text, once, in order: the next once the one before was taken.
@@ -216,9 +216,10 @@ private:
         // the user came to pick; the window written in stays the target.
         if (container[QLatin1StringView("pid")].toInteger() == QCoreApplication::applicationPid())
             return;
-        if (container[QLatin1StringView("shell")].toString() == QLatin1StringView("xwayland"))
+        if (container[QLatin1StringView("shell")].toString() == QLatin1StringView("xwayland")) {
             note(Last::X11, PasteBack::NoTarget::None, -1);
-        else
+            m_x11Window = std::uint32_t(container[QLatin1StringView("window")].toInteger());
+        } else
             note(Last::Native, PasteBack::NoTarget::None, id);
         askWhetherReady();
     }
@@ -339,6 +340,7 @@ private:
     PasteBack::NoTarget m_why = PasteBack::NoTarget::NotYetSeen;
     unsigned m_serial = 0;
     qint64 m_target = -1, m_focused = -1, m_pasting = -1;
+    std::uint32_t m_x11Window = 0;
     std::deque<Pending> m_queue; // the pick being pasted first
     QString m_notYet;
     bool m_asking = false, m_imReady = false;

@@ -27,7 +27,8 @@ struct Focus
 {
     Last last = Last::NotFollowing;
     PasteBack::NoTarget why = PasteBack::NoTarget::NotYetSeen;
-    unsigned serial = 0; // changes with every change of `last` or `why`
+    unsigned serial = 0;         // changes with every change of `last` or `why`
+    std::uint32_t x11Window = 0; // for X11: the window under XWayland that had the focus
 };
 Focus LastFocus();
 

@@ -151,6 +151,14 @@ public:
 
     Absence whyNoTarget() const { return {m_why, m_serial}; }
 
+    // The compositor saw this window take the focus: it is the target, even should the active
+    // window have changed again before this program looked (a quick switch under load).
+    void takeFromCompositor(xcb_window_t window)
+    {
+        if (window != XCB_NONE && window != m_target && !isOurs(m_c, window))
+            adopt(window);
+    }
+
     // Each pick in turn: the next is pasted once the target has fetched the one before, so that
     // each pastes its own text, once, in order.
     void paste(const QString &text, PasteDone done)
@@ -379,8 +387,10 @@ Support Supported()
 // under XWayland (the X11 follower's target) or a native one.
 Absence WhyNoTarget()
 {
-    const Absence x11 = follower() ? follower()->whyNoTarget() : Absence{NoTarget::NotYetSeen, 0};
     const NativePaste::Focus native = NativePaste::LastFocus();
+    if (native.last == NativePaste::Last::X11 && follower())
+        follower()->takeFromCompositor(native.x11Window);
+    const Absence x11 = follower() ? follower()->whyNoTarget() : Absence{NoTarget::NotYetSeen, 0};
     switch (native.last) {
     case NativePaste::Last::NotFollowing:
     case NativePaste::Last::X11:
