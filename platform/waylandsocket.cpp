@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <cerrno>
 #include <cstring>
@@ -55,6 +56,16 @@ bool WaylandAnswers(int limitMs)
         return false;
     close(fd);
     return true;
+}
+
+bool IsWaylandPlatform(QByteArrayView platform)
+{
+    return platform.startsWith("wayland");
+}
+
+bool OnNativeWayland()
+{
+    return IsWaylandPlatform(QGuiApplication::platformName().toLatin1());
 }
 
 bool NativeWaylandPossible()
