@@ -2,7 +2,6 @@
 
 #include "forms/logo/formlogo.h"
 #include "forms/main/formmain.h"
-#include "platform/number.h"
 #include "settings/options.h"
 #include "ui/formslot.h"
 
@@ -12,7 +11,7 @@ void Main()
 {
     qint16 LogoSetting = 0;
     // A stored value that is no 16-bit number leaves LogoSetting at 0: main window directly.
-    if (const auto value = ToInt16(Options::Get(Options::Key::Showlogo)))
+    if (const auto value = Options::Number(Options::Key::Showlogo))
         LogoSetting = *value;
 
     if (LogoSetting == 1) {

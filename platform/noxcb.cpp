@@ -35,13 +35,13 @@ void BringForward(QWidget *, const QByteArray &, const QByteArray &activationTok
 
 bool AlwaysOnTopSupported()
 {
-    return QGuiApplication::platformName() != QLatin1StringView("wayland");
+    return !OnNativeWayland();
 }
 
 bool ChoosePlatformAndCheckDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.startsWith("wayland") ||
+    if (IsWaylandPlatform(platform) ||
         (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")))
         return NativeWaylandPossible();
     return true;
@@ -66,9 +66,7 @@ void PasteBack::FollowActiveWindow() {}
 
 PasteBack::Support PasteBack::Supported()
 {
-    return QGuiApplication::platformName() == QLatin1StringView("wayland")
-               ? PasteBack::Support::NativeWayland
-               : PasteBack::Support::NoXTest;
+    return OnNativeWayland() ? PasteBack::Support::NativeWayland : PasteBack::Support::NoXTest;
 }
 
 PasteBack::Absence PasteBack::WhyNoTarget()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArrayView>
+
 namespace pukalo {
 
 // Before the toolkit starts: on a Wayland session that offers X11 as well (XWayland) and with
@@ -14,5 +16,11 @@ bool NativeWaylandPossible();
 
 // True when the program talks to an X server (X11 or XWayland).
 bool OnX11();
+
+// Whether a Qt platform's name (QT_QPA_PLATFORM's, or the one Qt runs on) is one of Wayland's:
+// wayland, wayland-egl and the like.
+bool IsWaylandPlatform(QByteArrayView platform);
+// True when the program runs on Wayland itself, not on X11 or XWayland.
+bool OnNativeWayland();
 
 } // namespace pukalo

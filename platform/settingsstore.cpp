@@ -1,6 +1,7 @@
 #include "platform/settingsstore.h"
 
 #include "platform/filestore.h"
+#include "platform/sayonce.h"
 #include "platform/stderrline.h"
 
 #include <QDir>
@@ -115,8 +116,8 @@ QByteArray withValue(const QByteArray &text, const QString &section, const QStri
 // Said once a run: where a file stands that the program will not open.
 void reportNotRegular(const QString &path)
 {
-    static bool told = false;
-    if (!std::exchange(told, true))
+    static SayOnce told;
+    if (told.First())
         StderrLine("%s is not a regular file; the settings in it are not read",
                    qUtf8Printable(path));
 }

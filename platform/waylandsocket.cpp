@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <cerrno>
 #include <cstring>
@@ -30,9 +31,11 @@ int ConnectToWayland(const QElapsedTimer &clock, int limitMs)
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return -1;
-    // A full listen queue answers EAGAIN at once and at every try; a slot may free up.
+    // A full listen queue answers EAGAIN at once and at every try; a slot may free up. A try cut
+    // short by a signal may have connected all the same: the next says so.
     for (;;) {
-        if (connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
+        if (connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 ||
+            errno == EISCONN)
             break;
         if ((errno != EAGAIN && errno != EINTR) || clock.elapsed() >= limitMs) {
             close(fd);
@@ -40,7 +43,12 @@ int ConnectToWayland(const QElapsedTimer &clock, int limitMs)
         }
         usleep(5000);
     }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // libwayland blocks on the socket as it expects to; left non-blocking, its reads would fail.
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        close(fd);
+        return -1;
+    }
     return fd;
 }
 
@@ -55,6 +63,16 @@ bool WaylandAnswers(int limitMs)
         return false;
     close(fd);
     return true;
+}
+
+bool IsWaylandPlatform(QByteArrayView platform)
+{
+    return platform.startsWith("wayland");
+}
+
+bool OnNativeWayland()
+{
+    return IsWaylandPlatform(QGuiApplication::platformName().toLatin1());
 }
 
 bool NativeWaylandPossible()

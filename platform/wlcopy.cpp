@@ -1,5 +1,6 @@
 #include "platform/handover.h"
 
+#include "platform/spawn.h"
 #include "platform/stderrline.h"
 #include "platform/waylandsocket.h"
 
@@ -9,9 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -107,26 +106,11 @@ bool compositorOffersDataControl(const QElapsedTimer &clock)
 
 // wl-copy takes the text as its one argument, exactly, and serves it from a process of its own
 // once it has taken the clipboard; the one started here returns then. It starts detached, as
-// the X keeper does: a session of its own, nothing of Pukalo's open but /dev/null.
+// the X keeper does.
 bool runWlCopy(const QByteArray &wlCopy, const QByteArray &text, const QElapsedTimer &clock)
 {
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
-        posix_spawn_file_actions_addopen(&files, fd, "/dev/null", fd ? O_WRONLY : O_RDONLY, 0);
-    posix_spawn_file_actions_addclosefrom_np(&files, 3);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
-    char type[] = "--type", mime[] = "text/plain;charset=utf-8", end[] = "--";
-    char *const arguments[] = {const_cast<char *>(wlCopy.constData()), type,   mime, end,
-                               const_cast<char *>(text.constData()),   nullptr};
-    pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, wlCopy.constData(), &files, &attributes, arguments, environ);
-    posix_spawn_file_actions_destroy(&files);
-    posix_spawnattr_destroy(&attributes);
-    if (spawned != 0)
+    const pid_t pid = SpawnDetached(wlCopy, {"--type", "text/plain;charset=utf-8", "--", text});
+    if (pid < 0)
         return false;
     // A few milliseconds when all is well; a wl-copy still busy at the limit is left to finish
     // or fail on its own.

@@ -2,6 +2,7 @@
 
 #include "platform/filestore.h"
 #include "platform/programinfo.h"
+#include "platform/sayonce.h"
 #include "platform/settingsstore.h"
 #include "platform/stderrline.h"
 #include "settings/entryfile.h"
@@ -86,15 +87,18 @@ void AddSettling()
     settling().timer.stop();
     QString why;
     if (const std::optional<CatalogueEntry> entry = std::exchange(settling().entry, std::nullopt);
-        entry && !Add(*entry, &why) && FirstFailure())
-        StderrLine("could not save the recently used kaomoji to %s: %s", qUtf8Printable(FilePath()),
-                   qUtf8Printable(why));
+        entry && !Add(*entry, &why))
+        SayNotSaved(why);
 }
 
-bool FirstFailure()
+bool SayNotSaved(const QString &why)
 {
-    static bool told = false;
-    return !std::exchange(told, true);
+    static SayOnce told;
+    if (!told.First())
+        return false;
+    StderrLine("could not save the recently used kaomoji to %s: %s", qUtf8Printable(FilePath()),
+               qUtf8Printable(why));
+    return true;
 }
 
 bool Clear(QString *why)

@@ -24,10 +24,11 @@ std::vector<CatalogueEntry> Read();
 // added once the user has stayed on it for a moment, unless another takes its place first.
 void AddOnceSettled(const CatalogueEntry &entry);
 // Adds now what AddOnceSettled is still holding back: when it has settled, and on every way
-// out of the program. A failure is said on standard error, if nothing said one before.
+// out of the program. A failure is said as SayNotSaved says it.
 void AddSettling();
-// True the first time a run fails to write the history: a failure is said once a run.
-bool FirstFailure();
+// Says on standard error that the history could not be written, and why, the first time a run
+// fails to write it: true then, false at every later failure, which is not said.
+bool SayNotSaved(const QString &why);
 // Empties the history. False, with the reason in `why`, when it could not.
 [[nodiscard]] bool Clear(QString *why);
 

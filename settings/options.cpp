@@ -1,6 +1,5 @@
 #include "settings/options.h"
 
-#include "platform/number.h"
 #include "platform/programinfo.h"
 #include "platform/settingsstore.h"
 #include "platform/stderrline.h"
@@ -8,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <optional>
 
 namespace pukalo::Options {
 
@@ -44,6 +44,13 @@ const QString &section()
     static const QString name = QStringLiteral("Settings");
     return name;
 }
+
+std::optional<qint16> toInt16(QStringView text)
+{
+    bool ok = false;
+    const qint16 value = text.toShort(&ok);
+    return ok ? std::optional(value) : std::nullopt;
+}
 } // namespace
 
 QString Name(Key key)
@@ -57,10 +64,15 @@ QString Get(Key key)
                       QString::fromUtf16(option(key).defaultValue));
 }
 
+std::optional<qint16> Number(Key key)
+{
+    return toInt16(Get(key));
+}
+
 bool IsOn(Key key)
 {
     const QString text = Get(key);
-    const std::optional<qint16> value = ToInt16(text);
+    const std::optional<qint16> value = toInt16(text);
     if (!value) {
         StderrLine("setting %s has the value \"%s\", which is not a 16-bit number; treating it "
                    "as off",

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
-// The program's three persistent on/off options. There is no options object: every reader
+// The program's persistent on/off options. There is no options object: every reader
 // fetches its option from the store at the moment it needs it.
 namespace pukalo::Options {
 
@@ -18,6 +19,11 @@ QString Name(Key key);
 
 // The stored text, or the key's default ("1" or "2") when nothing is stored.
 QString Get(Key key);
+
+// The stored text (or the default) as a signed 16-bit number, as Qt reads one: decimal digits
+// after an optional sign, with leading zeros and blanks around them; nothing for any other text
+// or a number outside -32768..32767.
+std::optional<qint16> Number(Key key);
 
 // Reads the option now: on exactly when the stored text (or the default) is the number 1.
 // A value that is no 16-bit number counts as off and is left as stored; one line on standard

@@ -2,6 +2,7 @@
 
 #include "platform/filestore.h"
 #include "platform/programinfo.h"
+#include "platform/sayonce.h"
 #include "platform/settingsstore.h"
 #include "platform/stderrline.h"
 
@@ -49,13 +50,13 @@ void Write()
 {
     for (auto [name, size] : std::exchange(remembered(), {}).asKeyValueRange()) {
         QString why;
-        static bool told = false;
+        static SayOnce told;
         if (Read(name) != size &&
             !FileStore::ReplaceFile(path(name),
                                     QByteArray::number(size.width()) + ' ' +
                                         QByteArray::number(size.height()) + '\n',
                                     &why) &&
-            !std::exchange(told, true))
+            told.First())
             StderrLine("could not keep the window's size in %s: %s", qUtf8Printable(path(name)),
                        qUtf8Printable(why));
     }

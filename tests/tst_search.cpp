@@ -42,11 +42,13 @@ private slots:
         row("past", "おどろいた", "(＠o＠)", 3);
         row("ている in kanji", "泣いてる", "(T T)", 3);
         row("adjective, past", "うれしかった", "(^o^)", 3);
+        row("past in った, in kana", "かった", "(^_^)v", 3);
         row("ichidan, polite", "寝ます", "(=_=)", 3);
         row("volitional", "がんばろう", "p(^_^)q", 1);
         row("conjugated romaji", "naiteru", "(T T)", 3);
         row("English -ed", "surprised", "(*_*)", 3);
         row("English -ing, doubled", "sobbing", "(T T)", 3);
+        row("English -ing, e dropped", "dancing", "(\\o\\)", 1);
         row("phrase with filler", "ありがとう ございます", "m(__)m", 3);
         row("filler never blocks", "angry face", "(怒)", 3);
         row("two words, both count", "さよなら 涙", "(;_;)/~~~", 1);

@@ -3,7 +3,6 @@
 
 #include "catalogue/userkaomoji.h"
 #include "platform/filestore.h"
-#include "platform/number.h"
 #include "settings/favourites.h"
 #include "settings/history.h"
 #include "settings/options.h"
@@ -27,29 +26,32 @@ private slots:
     void init() { m_settings = std::make_unique<test::ScratchSettings>(); }
     void cleanup() { m_settings.reset(); }
 
-    void toInt16_data()
+    // A stored value as the file holds it (quoted, its blanks reach the number) read as a
+    // 16-bit number.
+    void storedNumber_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("expected"); // 99999: no 16-bit number
         for (auto [text, value] : {std::pair{"1", 1},
                                    {"01", 1},
                                    {"+1", 1},
-                                   {" 1 ", 1},
-                                   {"\t2", 2},
+                                   {"\" 1 \"", 1},
+                                   {"\"\t2\"", 2},
                                    {"-1", -1},
                                    {"32767", 32767},
                                    {"-32768", -32768},
                                    {"0000000000000000001", 1}})
             QTest::newRow(text) << QString(text) << value;
         for (const char *text : {"32768", "-32769", "99999999999999999999", "", "-", "abc", "1.0",
-                                 "1e1", "0x1", "１", "- 1", "1x", "1,2"})
+                                 "1e1", "0x1", "１", "\"- 1\"", "1x", "1,2"})
             QTest::newRow(text) << QString(text) << 99999;
     }
-    void toInt16()
+    void storedNumber()
     {
         QFETCH(QString, text);
         QFETCH(int, expected);
-        const std::optional<qint16> value = ToInt16(text);
+        m_settings->write({{"Showlogo", text}});
+        const std::optional<qint16> value = Options::Number(Options::Key::Showlogo);
         QCOMPARE(value ? int(*value) : 99999, expected);
     }
 

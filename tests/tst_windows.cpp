@@ -7,7 +7,6 @@
 #include "forms/main/formmain.h"
 #include "forms/search/formsearch.h"
 #include "forms/settings/formsettei.h"
-#include "platform/number.h"
 #include "settings/history.h"
 #include "testsupport.h"
 #include "ui/formslot.h"

@@ -54,8 +54,10 @@ std::string readAll(int fd)
             data.append(buffer, size_t(n));
             if (data.size() > 1 << 20) // far more than any kaomoji; refuse to hoard
                 return std::string();
-        } else if (n == 0 || errno != EINTR) {
+        } else if (n == 0) {
             return data;
+        } else if (errno != EINTR) {
+            return std::string(); // part of the text is no copy of it
         }
     }
 }
@@ -121,7 +123,8 @@ int main(int argc, char **argv)
 {
     closeInheritedDescriptors();
     // Never keep a mount busy; and a Pukalo that has stopped listening must not end the keeper
-    // after it has taken the clipboard.
+    // after it has taken the clipboard. Where "/" cannot be entered the folder stays as it is:
+    // no reason to lose the copy.
     [[maybe_unused]] const int root = chdir("/");
     std::signal(SIGPIPE, SIG_IGN);
     const xcb_window_t expectedOwner = argc == 2 ? windowArgument(argv[1]) : 0;
@@ -134,8 +137,10 @@ int main(int argc, char **argv)
     close(STDIN_FILENO);
 
     xcb_connection_t *c = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(c))
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
         return 1;
+    }
     // An input-only window that is never mapped: the selection needs an owner window.
     const xcb_window_t window = xcb_generate_id(c);
     const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
@@ -143,15 +148,22 @@ int main(int argc, char **argv)
                       xcb_setup_roots_iterator(xcb_get_setup(c)).data->root, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
     const xcb_timestamp_t time = takeOver(c, xcb::Intern(c, "CLIPBOARD"), window, expectedOwner);
-    if (time == XCB_CURRENT_TIME)
+    if (time == XCB_CURRENT_TIME) {
+        xcb_disconnect(c);
         return 0;
+    }
 
-    // Tell Pukalo it may go; from here on standard output is not needed.
+    // Tell Pukalo it may go; from here on standard output is not needed. A Pukalo that is gone
+    // cannot hear it, and the copy is kept all the same.
     const char ready = '1';
-    [[maybe_unused]] ssize_t written = write(STDOUT_FILENO, &ready, 1);
-    const int null = open("/dev/null", O_WRONLY);
-    dup2(null, STDOUT_FILENO);
-    close(null);
+    while (write(STDOUT_FILENO, &ready, 1) < 0 && errno == EINTR) {
+    }
+    // /dev/null takes the pipe's place, so that nothing opened later can become standard output.
+    if (const int null = open("/dev/null", O_WRONLY | O_CLOEXEC); null >= 0) {
+        while (dup2(null, STDOUT_FILENO) < 0 && errno == EINTR) {
+        }
+        close(null);
+    }
 
     serve(c, window, *text, time);
     // The display went away or the clipboard passed on: either way, done.

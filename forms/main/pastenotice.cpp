@@ -3,21 +3,19 @@
 #include "forms/main/mainwindow.h"
 #include "platform/pasteback.h"
 #include "platform/programinfo.h"
+#include "platform/sayonce.h"
 #include "platform/stderrline.h"
 
 #include <QLabel>
 #include <QMessageBox>
-#include <optional>
-#include <utility>
 
 namespace pukalo {
 
 void ExplainIfPasteUnsupported()
 {
-    static bool explained = false;
-    if (explained || PasteBack::Supported() == PasteBack::Support::Supported)
+    static SayOnce told;
+    if (PasteBack::Supported() == PasteBack::Support::Supported || !told.First())
         return;
-    explained = true;
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(program::kTitle),
                     QStringLiteral("このデスクトップでは、クリックした顔文字を元のウィンドウに"
                                    "貼り付けることができません。\n顔文字はこれまでどおりコピー"
@@ -57,8 +55,8 @@ void ExplainNoTarget(QLabel *label, PasteBack::Absence absence)
         return;
     const QString text = noTargetText(absence.why);
     label->setToolTip(text);
-    static std::optional<unsigned> told;
-    if (std::exchange(told, absence.serial) != absence.serial)
+    static SayOnce told;
+    if (told.FirstFor(absence.serial))
         StderrLine("%s", qUtf8Printable(text));
 }
 
@@ -81,8 +79,8 @@ void ExplainPasteOutcome(QLabel *label, PasteBack::Outcome outcome, const QStrin
                                      : QStringLiteral("貼り付けられませんでした（%1）。"
                                                       "顔文字はコピーされています。")
                                            .arg(text));
-    static bool told = false;
-    if (!text.isEmpty() && !why.isEmpty() && !std::exchange(told, true))
+    static SayOnce told;
+    if (!text.isEmpty() && !why.isEmpty() && told.First())
         StderrLine("could not paste into the window written in last: %s", qUtf8Printable(why));
 }
 

@@ -2,6 +2,7 @@
 
 #include "forms/main/mainwindow.h"
 #include "platform/programinfo.h"
+#include "platform/sayonce.h"
 #include "platform/windowmanager.h"
 #include "platform/zorder.h"
 #include "settings/options.h"
@@ -38,10 +39,9 @@ void ReturnMainWindowToTopBand()
 
 void ExplainIfAlwaysOnTopUnsupported()
 {
-    static bool explained = false;
-    if (explained || AlwaysOnTopSupported())
+    static SayOnce told;
+    if (AlwaysOnTopSupported() || !told.First())
         return;
-    explained = true;
     QMessageBox box(QMessageBox::Information, QString::fromUtf8(program::kTitle),
                     QStringLiteral("このデスクトップでは、ウィンドウを常に手前に表示することが"
                                    "できません。\n設定は保存され、対応しているデスクトップで"

@@ -8,8 +8,9 @@ class QPushButton;
 
 namespace pukalo {
 
-// The settings dialog: one check box per option. OK stores all three and applies the
-// always-on-top choice at once; Cancel stores nothing.
+// The settings dialog: a check box each for the splash logo, emptying the clipboard on exit and
+// always on top (pasting is chosen in the main window's menu). OK stores the three and applies
+// the always-on-top choice at once; Cancel stores nothing.
 class FormSettei : public ModalForm
 {
     Q_OBJECT

@@ -45,15 +45,12 @@ void ReportSettingsNotSaved()
 
 void ReportHistoryNotSaved(const QString &why)
 {
-    if (!History::FirstFailure())
+    if (!History::SayNotSaved(why))
         return;
-    const QString file = History::FilePath();
-    StderrLine("could not save the recently used kaomoji to %s: %s", qUtf8Printable(file),
-               qUtf8Printable(why));
     warn(QStringLiteral("最近使った顔文字を保存できませんでした。\n"
                         "コピーはできています。以後、このことはお知らせしません。\n\n"
                         "保存先: %1\n%2")
-             .arg(file, why));
+             .arg(History::FilePath(), why));
 }
 
 void SetSettingsNotSavedReporterForTesting(std::function<void()> instance)

@@ -1,5 +1,6 @@
 #include "platform/handover.h"
 
+#include "platform/spawn.h"
 #include "platform/xcb/qtconnection.h"
 #include "platform/xcb/xcbutil.h"
 
@@ -14,7 +15,6 @@
 #include <fcntl.h>
 #include <optional>
 #include <poll.h>
-#include <spawn.h>
 #include <unistd.h>
 #include <utility>
 
@@ -86,37 +86,11 @@ std::optional<Pipe> makePipe()
     return Pipe{UniqueFd(fds[0]), UniqueFd(fds[1])};
 }
 
-// The keeper runs in a session of its own, so that the end of a terminal that started Pukalo
-// does not end it too, with default signal handling; it reads the text on standard input,
-// answers on standard output and says nothing.
+// The keeper reads the text on standard input, answers on standard output and says nothing.
 bool spawnKeeper(const QByteArray &keeper, xcb_window_t owner, const Pipe &text, const Pipe &ready)
 {
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_adddup2(&files, text.read.get(), STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&files, ready.write.get(), STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addclosefrom_np(&files, 3);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t none, defaults;
-    sigemptyset(&none);
-    sigemptyset(&defaults);
-    for (int signal : {SIGTERM, SIGHUP, SIGINT, SIGPIPE})
-        sigaddset(&defaults, signal);
-    posix_spawnattr_setsigmask(&attributes, &none);
-    posix_spawnattr_setsigdefault(&attributes, &defaults);
-    posix_spawnattr_setflags(&attributes,
-                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    char ownerArgument[16];
-    std::snprintf(ownerArgument, sizeof ownerArgument, "%x", unsigned(owner));
-    char *const arguments[] = {const_cast<char *>(keeper.constData()), ownerArgument, nullptr};
-    pid_t pid = 0;
-    const int spawned =
-        posix_spawn(&pid, keeper.constData(), &files, &attributes, arguments, environ);
-    posix_spawn_file_actions_destroy(&files);
-    posix_spawnattr_destroy(&attributes);
-    return spawned == 0;
+    return SpawnDetached(keeper, {QByteArray::number(owner, 16)}, text.read.get(),
+                         ready.write.get()) >= 0;
 }
 
 void sendText(UniqueFd pipe, const QByteArray &text)

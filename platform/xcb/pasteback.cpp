@@ -1,5 +1,6 @@
 #include "platform/pasteback.h"
 
+#include "platform/platformchoice.h"
 #include "platform/wayland/nativepaste.h"
 #include "platform/xcb/pastedtext.h"
 #include "platform/xcb/qtconnection.h"
@@ -368,9 +369,7 @@ Support Supported()
 {
     xcb_connection_t *c = xcb::QtConnection();
     if (!c)
-        return QGuiApplication::platformName() == QLatin1StringView("wayland")
-                   ? Support::NativeWayland
-                   : Support::NoWindowManager;
+        return OnNativeWayland() ? Support::NativeWayland : Support::NoWindowManager;
 #if defined(PUKALO_HAVE_XTEST)
     const xcb_query_extension_reply_t *xtest = xcb_get_extension_data(c, &xcb_test_id);
     if (!xtest || !xtest->present)

@@ -25,7 +25,7 @@ bool ChoosePlatformAndCheckDisplay()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     // Qt aborts where its platform cannot connect: asked here first, within a limit.
-    if (platform.startsWith("wayland"))
+    if (IsWaylandPlatform(platform))
         return NativeWaylandPossible();
     // Another platform named outright (offscreen, vnc ...) is Qt's business.
     if (!platform.isEmpty() && !platform.startsWith("xcb"))

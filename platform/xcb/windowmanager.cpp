@@ -1,5 +1,6 @@
 #include "platform/windowmanager.h"
 
+#include "platform/platformchoice.h"
 #include "platform/xcb/qtconnection.h"
 #include "platform/xcb/xcbutil.h"
 
@@ -171,7 +172,7 @@ bool AlwaysOnTopSupported()
     xcb_connection_t *c = xcb::QtConnection();
     if (!c) {
         // Native Wayland lets no program keep its window above others; elsewhere Qt does it.
-        return QGuiApplication::platformName() != QLatin1StringView("wayland");
+        return !OnNativeWayland();
     }
     return xcb::WindowManagerSupports(c, "_NET_WM_STATE_ABOVE");
 }
