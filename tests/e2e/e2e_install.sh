@@ -12,7 +12,8 @@ cmake --install "$BUILD_DIR" --prefix "$prefix" >"$E2E_TMP/install.log"
 installed=$(cd "$prefix" && find . -type f | sort)
 libs=./lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 addon=() # built where fcitx5's development files are
-[[ -e $BUILD_DIR/fcitx5/lib/pukalo-fcitx5.so ]] && addon=($libs/fcitx5/pukalo-fcitx5.so ./share/fcitx5/addon/pukalopaste.conf)
+[[ -e $BUILD_DIR/fcitx5/lib/pukalo-fcitx5.so ]] &&
+    addon=($libs/fcitx5/pukalo-fcitx5.so ./share/fcitx5/addon/pukalopaste.conf ./share/doc/pukalo-fcitx5/{changelog.gz,copyright})
 expected=$(printf '%s\n' ./bin/pukalo $libs/pukalo/pukalo-{call,gui}.so ./libexec/pukalo/pukalo-clipkeep "${addon[@]}" \
     ./share/applications/$id.desktop ./share/metainfo/$id.metainfo.xml \
     ./share/icons/hicolor/{128x128,256x256,32x32,64x64}/apps/$id.png \
@@ -65,7 +66,11 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libxcb1 qt6-qpa-plugins 'fonts-ipafont-gothic | fonts-noto-cjk'; do
     [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
-packaged=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | sed 's|^\./usr/|./|' | sort)
+# The fcitx5 addon in a package of its own: the program's needs none of fcitx5's libraries.
+[[ $depends != *fcitx5* ]] || fail "the program's package depends on fcitx5: $depends"
+debs=("$E2E_TMP"/deb/*.deb)
+((${#debs[@]} == (${#addon[@]} ? 2 : 1))) || fail "packages made: ${debs[*]}"
+packaged=$(for d in "${debs[@]}"; do dpkg-deb -c "$d"; done | awk '{print $6}' | grep -v '/$' | sed 's|^\./usr/|./|' | sort)
 [[ $packaged == "$expected" ]] || fail "package files differ: $(diff <(echo "$expected") <(echo "$packaged"))"
 # Read whole: grep -q would end at the match, and tar, still writing, fail the pipe.
 copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/pukalo/copyright)
@@ -74,6 +79,6 @@ echo "ok: package files and Depends"
 
 # As a distribution's packager checks it: no error and no warning.
 command -v lintian >/dev/null || { echo "SKIPPED: lintian is not installed" && exit 77; }
-lintian --fail-on error,warning "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
+lintian --fail-on error,warning "${debs[@]}" >"$E2E_TMP/lintian.log" 2>&1 ||
     fail "lintian: $(cat "$E2E_TMP/lintian.log")"
 echo "ok: lintian finds no error and no warning"
