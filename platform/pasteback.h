@@ -58,6 +58,12 @@ enum class Outcome
 // pasted, why in a line for the log. A pick made while one is pending is pasted after it: each
 // pick's own `text` (what the clipboard holds for it), once, in order.
 using PasteDone = std::function<void(Outcome, const QString &why)>;
+// A pick waiting its turn to be pasted.
+struct Pick
+{
+    QString text;
+    PasteDone done;
+};
 void PasteIntoTarget(const QString &text, PasteDone done);
 
 // Gives the focus back to that window, without pasting (after the second click of a double

@@ -219,9 +219,10 @@ private:
         if (container[QLatin1StringView("shell")].toString() == QLatin1StringView("xwayland")) {
             note(Last::X11, PasteBack::NoTarget::None, -1);
             m_x11Window = std::uint32_t(container[QLatin1StringView("window")].toInteger());
-        } else
+        } else {
             note(Last::Native, PasteBack::NoTarget::None, id);
-        askWhetherReady();
+            askWhetherReady(); // only a native window is pasted into through the input method
+        }
     }
 
     // Whether the input method with the addon runs, asked while the user is on the way to the
@@ -329,19 +330,13 @@ private:
         startNext();
     }
 
-    struct Pending
-    {
-        QString text;
-        PasteBack::PasteDone done;
-    };
-
     Ipc m_events, m_commands;
     Last m_last = Last::Nothing;
     PasteBack::NoTarget m_why = PasteBack::NoTarget::NotYetSeen;
     unsigned m_serial = 0;
     qint64 m_target = -1, m_focused = -1, m_pasting = -1;
     std::uint32_t m_x11Window = 0;
-    std::deque<Pending> m_queue; // the pick being pasted first
+    std::deque<PasteBack::Pick> m_queue; // the pick being pasted first
     QString m_notYet;
     bool m_asking = false, m_imReady = false;
     QTimer m_poll;

@@ -322,11 +322,6 @@ private:
         startNext();
     }
 
-    struct Pending
-    {
-        QString text;
-        PasteDone done;
-    };
     xcb_connection_t *m_c;
     // _NET_ACTIVE_WINDOW, _NET_WM_WINDOW_TYPE, its DESKTOP and its DOCK
     std::array<xcb_atom_t, 4> m_atoms;
@@ -334,8 +329,8 @@ private:
     xcb_window_t m_target = XCB_NONE, m_pasting = XCB_NONE;
     NoTarget m_why = NoTarget::NotYetSeen;
     unsigned m_serial = 0;
-    std::deque<Pending> m_queue; // the pick being pasted first
-    bool m_fetching = false;     // its keys sent, its text not yet fetched
+    std::deque<Pick> m_queue; // the pick being pasted first
+    bool m_fetching = false;  // its keys sent, its text not yet fetched
     unsigned m_holds = 0;
     QTimer m_poll;
     QElapsedTimer m_elapsed;
