@@ -10,7 +10,7 @@ PACKAGE_PACKAGES=(dpkg-dev file)
 TEST_PACKAGES=("${X_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" python3 mozc-server emacs-mozc-bin xclip wmctrl
     desktop-file-utils appstream imagemagick fonts-noto-cjk clang-format locales strace
     fcitx5 fcitx5-mozc fcitx5-frontend-qt6 dbus xterm python3-tk mount kwin-x11 sway foot wtype
-    xwayland man-db lintian)
+    xwayland man-db lintian kwin-wayland qt6-wayland x11-xserver-utils)
 # The users' own locale, besides C.UTF-8: fonts are chosen by it.
 TEST_LOCALES=(ja_JP.UTF-8)
 SCREENSHOT_PACKAGES=("${X_PACKAGES[@]}" imagemagick)

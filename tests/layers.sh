@@ -1,9 +1,9 @@
 #!/bin/bash
 # Each folder includes only itself and the folders below it: app → forms → ui → settings →
 # catalogue → platform; no window but the main window's own files includes the main window.
-# Includes name a folder from the top of the tree, never "..": a path that leaves its folder or
-# names a folder this list does not know is a fault, and so is a folder of sources it does not
-# know. Given a folder, checks the tree there instead (to try a planted fault on a copy).
+# Includes name a folder from the top of the tree, never "..", but for a file's own moc output:
+# a path that leaves its folder or names a folder this list does not know is a fault, and so is a
+# folder of sources it does not know. Given a folder, checks the tree there instead (to try a planted fault on a copy).
 set -uo pipefail
 cd "${1:-$(dirname "$0")/..}"
 layers=(platform catalogue settings ui forms app)
@@ -25,7 +25,9 @@ while IFS= read -r line; do
     [[ $line =~ $include ]] || continue
     file=${BASH_REMATCH[1]} quoted=${BASH_REMATCH[2]} included=${BASH_REMATCH[3]}
     from=${file%%/*} to=${included%%/*}
-    if [[ /$included/ == */../* ]]; then
+    if [[ $included == "$(basename "${file%.cpp}").moc" ]]; then
+        continue # what moc makes of the file itself
+    elif [[ /$included/ == */../* ]]; then
         fault "$file includes $included: a path through .."
     elif [[ $included != */* || -z ${ranks[$to]+known} ]]; then
         [[ $quoted == '"' ]] && fault "$file includes $included: no folder of the layers"

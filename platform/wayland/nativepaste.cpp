@@ -1,6 +1,7 @@
 #include "platform/wayland/nativepaste.h"
 
-#include <QByteArray>
+#include "platform/wayland/compositor.h"
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -8,20 +9,9 @@
 #include <QDBusPendingReply>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSocketNotifier>
 #include <QTimer>
-#include <array>
-#include <cerrno>
-#include <cstring>
 #include <deque>
-#include <fcntl.h>
 #include <memory>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 #include <utility>
 
 namespace pukalo::NativePaste {
@@ -36,127 +26,19 @@ const QString kImService = QStringLiteral("org.fcitx.Fcitx5");
 const QString kImPath = QStringLiteral("/jp/pukalo/Paste");
 const QString kImInterface = QStringLiteral("jp.pukalo.Paste1");
 
-// i3's IPC, which sway speaks: a magic string, the payload's length and its type, then JSON.
-constexpr std::array<char, 6> kMagic{'i', '3', '-', 'i', 'p', 'c'};
-constexpr quint32 kRunCommand = 0, kSubscribe = 2;
-constexpr quint32 kEventBit = 0x80000000u, kWorkspaceEvent = kEventBit | 0,
-                  kWindowEvent = kEventBit | 3;
-
-// One connection to the compositor's socket, read as the event loop finds data on it.
-class Ipc
-{
-public:
-    explicit Ipc(std::function<void(quint32, const QJsonObject &)> received)
-        : m_received(std::move(received))
-    {
-        const QByteArray path = qgetenv("SWAYSOCK");
-        sockaddr_un address{};
-        if (path.isEmpty() || size_t(path.size()) >= sizeof address.sun_path)
-            return;
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-        m_fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        // A compositor's local socket accepts at once or not at all; the writes that follow are
-        // a few bytes each, taken by the socket's buffer.
-        if (m_fd < 0 ||
-            connect(m_fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
-            close();
-            return;
-        }
-        fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) | O_NONBLOCK);
-        m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
-        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { read(); });
-    }
-    ~Ipc() { close(); }
-    Ipc(const Ipc &) = delete;
-    Ipc &operator=(const Ipc &) = delete;
-
-    bool connected() const { return m_fd >= 0; }
-
-    bool send(quint32 type, const QByteArray &payload)
-    {
-
-        QByteArray message(kMagic.data(), kMagic.size());
-        const std::array<quint32, 2> header{quint32(payload.size()), type};
-        message.append(reinterpret_cast<const char *>(header.data()), sizeof header);
-        message.append(payload);
-        qsizetype sent = 0;
-        while (m_fd >= 0 && sent < message.size()) {
-            const ssize_t n = ::send(m_fd, message.constData() + sent,
-                                     size_t(message.size() - sent), MSG_NOSIGNAL);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                close();
-                return false;
-            }
-            sent += n;
-        }
-        return m_fd >= 0;
-    }
-
-private:
-    void read()
-    {
-        char chunk[4096];
-        for (;;) {
-            const ssize_t n = ::read(m_fd, chunk, sizeof chunk);
-            if (n > 0) {
-                m_buffer.append(chunk, n);
-                continue;
-            }
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK))
-                close(); // the compositor has gone: no more is followed
-            break;
-        }
-        constexpr qsizetype kHeader = kMagic.size() + 2 * sizeof(quint32);
-        while (m_buffer.size() >= kHeader) {
-            std::array<quint32, 2> header{};
-            std::memcpy(header.data(), m_buffer.constData() + kMagic.size(), sizeof header);
-            if (m_buffer.size() < kHeader + qsizetype(header[0]))
-                break;
-            const QJsonDocument json =
-                QJsonDocument::fromJson(m_buffer.mid(kHeader, qsizetype(header[0])));
-            m_buffer.remove(0, kHeader + qsizetype(header[0]));
-            if (json.isObject())
-                m_received(header[1], json.object());
-        }
-    }
-
-    void close()
-    {
-        m_notifier.reset();
-        if (m_fd >= 0)
-            ::close(std::exchange(m_fd, -1));
-        m_buffer.clear();
-    }
-
-    std::function<void(quint32, const QJsonObject &)> m_received;
-    int m_fd = -1;
-    std::unique_ptr<QSocketNotifier> m_notifier;
-    QByteArray m_buffer;
-};
-
-QByteArray focusCommand(const char *criterion, qint64 id)
-{
-    return QByteArray("[") + criterion + '=' + QByteArray::number(id) + "] focus";
-}
-
 class Follower
 {
 public:
-    Follower()
-        : m_events([this](quint32 type, const QJsonObject &event) { heard(type, event); }),
-          m_commands([](quint32, const QJsonObject &) {})
+    explicit Follower(std::unique_ptr<Compositor> (*follow)(Listener))
+        : m_compositor(follow({[this](const Seen &seen) { focused(seen); },
+                               [this](const QString &id) { gone(id); }}))
     {
-        m_events.send(kSubscribe, R"(["window","workspace"])");
         m_poll.setInterval(10);
         QObject::connect(&m_poll, &QTimer::timeout, [this] { tryToPaste(); });
     }
 
-    bool following() const { return m_events.connected() && m_commands.connected(); }
+    bool following() const { return m_compositor && m_compositor->following(); }
+    bool started() const { return m_compositor != nullptr; }
 
     Focus lastFocus() const
     {
@@ -168,7 +50,7 @@ public:
     // Each pick in turn, its own text, once, in order: the next once the one before was taken.
     void paste(const QString &text, PasteBack::PasteDone done)
     {
-        if (lastFocus().last != Last::Native || m_target < 0)
+        if (lastFocus().last != Last::Native || m_target.isEmpty())
             return done(PasteBack::Outcome::NoTarget, QString());
         m_queue.push_back({text, std::move(done)});
         if (m_queue.size() == 1)
@@ -177,52 +59,35 @@ public:
 
     void refocus()
     {
-        if (lastFocus().last == Last::Native && m_target >= 0)
-            m_commands.send(kRunCommand, focusCommand("con_id", m_target));
+        if (lastFocus().last == Last::Native && !m_target.isEmpty())
+            m_compositor->focus(m_target);
     }
 
-    void focusX11(std::uint32_t window)
-    {
-        m_commands.send(kRunCommand, focusCommand("id", window));
-    }
+    void focusX11(std::uint32_t window) { m_compositor->focusX11(window); }
 
 private:
-    void heard(quint32 type, const QJsonObject &event)
+    void focused(const Seen &seen)
     {
-        const QString change = event[QLatin1StringView("change")].toString();
-        if (type == kWindowEvent) {
-            const QJsonObject container = event[QLatin1StringView("container")].toObject();
-            const qint64 id = container[QLatin1StringView("id")].toInteger(-1);
-            if (change == QLatin1StringView("focus"))
-                focused(id, container);
-            else if (change == QLatin1StringView("close"))
-                closed(id);
-        } else if (type == kWorkspaceEvent && change == QLatin1StringView("focus")) {
-            // A workspace without windows: the user left every window for the desktop.
-            const QJsonObject current = event[QLatin1StringView("current")].toObject();
-            if (current[QLatin1StringView("nodes")].toArray().isEmpty() &&
-                current[QLatin1StringView("floating_nodes")].toArray().isEmpty()) {
-                m_focused = -1;
-                note(Last::Nothing, PasteBack::NoTarget::Desktop, -1);
+        m_focused = seen.id;
+        switch (seen.kind) {
+        case Seen::Kind::Desktop:
+            note(Last::Nothing, PasteBack::NoTarget::Desktop, QString());
+            break;
+        case Seen::Kind::X11:
+        case Seen::Kind::Native:
+            // A window of this program's own (the main window, the search window) under
+            // XWayland: the user came to pick; the window written in stays the target.
+            if (seen.pid == QCoreApplication::applicationPid())
+                break;
+            if (seen.kind == Seen::Kind::X11) {
+                note(Last::X11, PasteBack::NoTarget::None, QString());
+                m_x11Window = seen.x11Window;
+            } else {
+                note(Last::Native, PasteBack::NoTarget::None, seen.id);
+                askWhetherReady(); // only a native window is pasted into through the input method
             }
         }
         tryToPaste();
-    }
-
-    void focused(qint64 id, const QJsonObject &container)
-    {
-        m_focused = id;
-        // A window of this program's own (the main window, the search window) under XWayland:
-        // the user came to pick; the window written in stays the target.
-        if (container[QLatin1StringView("pid")].toInteger() == QCoreApplication::applicationPid())
-            return;
-        if (container[QLatin1StringView("shell")].toString() == QLatin1StringView("xwayland")) {
-            note(Last::X11, PasteBack::NoTarget::None, -1);
-            m_x11Window = std::uint32_t(container[QLatin1StringView("window")].toInteger());
-        } else {
-            note(Last::Native, PasteBack::NoTarget::None, id);
-            askWhetherReady(); // only a native window is pasted into through the input method
-        }
     }
 
     // Whether the input method with the addon runs, asked while the user is on the way to the
@@ -245,15 +110,16 @@ private:
     }
 
     // Forgotten at once: the compositor may give the id to the next window.
-    void closed(qint64 id)
+    void gone(const QString &id)
     {
         if (id == m_pasting)
-            m_pasting = -1;
+            m_pasting.clear();
         if (id == m_target)
-            note(Last::Nothing, PasteBack::NoTarget::Closed, -1);
+            note(Last::Nothing, PasteBack::NoTarget::Closed, QString());
+        tryToPaste();
     }
 
-    void note(Last last, PasteBack::NoTarget why, qint64 target)
+    void note(Last last, PasteBack::NoTarget why, const QString &target)
     {
         if (last != m_last || why != m_why || target != m_target)
             ++m_serial;
@@ -271,11 +137,11 @@ private:
         if (m_queue.empty())
             return;
         m_pasting = m_target;
-        if (m_pasting < 0)
+        if (m_pasting.isEmpty())
             return finish(PasteBack::Outcome::NotBack, QStringLiteral("the window was closed"));
         m_notYet.clear();
         m_elapsed.start();
-        m_commands.send(kRunCommand, focusCommand("con_id", m_pasting));
+        m_compositor->focus(m_pasting);
         m_poll.start();
     }
 
@@ -283,7 +149,7 @@ private:
     {
         if (m_queue.empty() || m_asking)
             return;
-        if (m_pasting < 0)
+        if (m_pasting.isEmpty())
             return finish(PasteBack::Outcome::NotBack, QStringLiteral("the window was closed"));
         if (m_elapsed.elapsed() > kFocusLimitMs)
             return finish(
@@ -322,7 +188,7 @@ private:
 
     void finish(PasteBack::Outcome outcome, const QString &why)
     {
-        m_pasting = -1;
+        m_pasting.clear();
         const PasteBack::PasteDone done = std::move(m_queue.front().done);
         m_queue.pop_front();
         if (done)
@@ -330,11 +196,12 @@ private:
         startNext();
     }
 
-    Ipc m_events, m_commands;
+    std::unique_ptr<Compositor> m_compositor;
     Last m_last = Last::Nothing;
     PasteBack::NoTarget m_why = PasteBack::NoTarget::NotYetSeen;
     unsigned m_serial = 0;
-    qint64 m_target = -1, m_focused = -1, m_pasting = -1;
+    // The compositor's names for the windows: written in last, focused now, being pasted into.
+    QString m_target, m_focused, m_pasting;
     std::uint32_t m_x11Window = 0;
     std::deque<PasteBack::Pick> m_queue; // the pick being pasted first
     QString m_notYet;
@@ -352,14 +219,15 @@ Follower *&follower()
 
 void Follow()
 {
-    if (follower() || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-        qEnvironmentVariableIsEmpty("SWAYSOCK"))
+    if (follower() || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;
-    auto *candidate = new Follower;
-    if (candidate->following())
-        follower() = candidate;
-    else
-        delete candidate;
+    for (auto follow : {FollowSway, FollowKWin}) {
+        auto candidate = std::make_unique<Follower>(follow);
+        if (candidate->started()) {
+            follower() = candidate.release();
+            return;
+        }
+    }
 }
 
 Focus LastFocus()

@@ -7,13 +7,13 @@
 
 // The paste on a Wayland session, where the program runs under XWayland and most windows people
 // write in are native Wayland ones: no X11 request reaches them, and no program may send another
-// keys. The compositor (sway and others speaking i3's IPC) tells which window has the focus and
-// gives it back on request; the input method (fcitx5, with Pukalo's addon) writes the text into
-// that window's field, as it writes a conversion.
+// keys. The compositor (sway and others speaking i3's IPC, or KWin) tells which window has the
+// focus and gives it back on request; the input method (fcitx5, with Pukalo's addon) writes the
+// text into that window's field, as it writes a conversion.
 namespace pukalo::NativePaste {
 
-// Starts following the compositor's focus, where $SWAYSOCK names one that tells it. Call once
-// the application exists.
+// Starts following the compositor's focus, on a Wayland session whose compositor tells it
+// ($SWAYSOCK, or KWin on the session bus). Call once the application exists.
 void Follow();
 
 enum class Last
@@ -40,7 +40,7 @@ void Paste(const QString &text, PasteBack::PasteDone done);
 void Refocus();
 
 // Asks the compositor to focus a window under XWayland: sway lets no program activate another
-// through X11 alone.
+// through X11 alone, and KWin may not either.
 void FocusX11Window(std::uint32_t window);
 
 } // namespace pukalo::NativePaste
