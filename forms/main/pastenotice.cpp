@@ -34,8 +34,9 @@ QString noTargetText(PasteBack::NoTarget why)
             return QStringLiteral("入力していたウィンドウは閉じられたか、最小化されました");
         case PasteBack::NoTarget::NotX11:
             return QStringLiteral("入力していたウィンドウは X11 のウィンドウではありません。"
-                                  "Wayland のウィンドウには、sway で入力メソッド fcitx5 が"
-                                  "プカロ！のアドオン付きで動いているときだけ貼り付けられます");
+                                  "Wayland のウィンドウには、sway か KDE Plasma で入力メソッド "
+                                  "fcitx5 がプカロ！のアドオン付きで動いているときだけ貼り付け"
+                                  "られます");
         case PasteBack::NoTarget::Desktop:
             return QStringLiteral("最後に選ばれたのはデスクトップです");
         case PasteBack::NoTarget::None:
