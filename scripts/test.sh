@@ -62,7 +62,10 @@ else
     flags="-O1 -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
     reports=$(mktemp -d /tmp/pukalo-sanitizers.XXXXXX)
     chmod 1777 "$reports" # programs the tests run as another user write here too
-    export ASAN_OPTIONS="detect_leaks=1:log_path=$reports/asan:halt_on_error=1"
+    # Dynamic TLS is not followed: with it, LeakSanitizer's own tracer crashed ("Tracer caught
+    # signal 11") at the exit of the font test while Qt's threads ended, 7 runs in 8 on a fresh
+    # Debian 12 root; a block only dynamic TLS points to would be reported, never hidden.
+    export ASAN_OPTIONS="detect_leaks=1:intercept_tls_get_addr=0:log_path=$reports/asan:halt_on_error=1"
     export UBSAN_OPTIONS="print_stacktrace=1:log_path=$reports/ubsan:halt_on_error=1"
     export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
     if build build/asan -DCMAKE_BUILD_TYPE=None -DCMAKE_UNITY_BUILD=ON -DCMAKE_CXX_FLAGS="$flags" \
