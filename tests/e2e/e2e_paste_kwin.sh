@@ -6,17 +6,11 @@
 # lands there and nowhere else. Only KWin may tell the program where the focus is.
 source "$(dirname "$0")/lib.sh"
 need kwin_wayland Xvfb xhost xterm Xwayland xclip xdotool xprop fcitx5 dbus-daemon dbus-send
-addon=$BUILD_DIR/fcitx5
-[[ -e $addon/lib/pukalo-fcitx5.so ]] || { echo "SKIPPED: the fcitx5 addon was not built" && exit 77; }
-home=$E2E_TMP/home
-mkdir -p "$home/runtime" "$home/.config/Pukalo"
-chmod 700 "$home/runtime"
-printf '[Settings]\nShowlogo=2\nPaste=1\n' >"$home/.config/Pukalo/Pukalo.ini"
-cp -r "$addon" "$home/addon"
+paste_session_home
 # KWin starts the input method it is given, and whatever follows, with the session's displays.
 cat >"$home/im" <<EOF
 #!/bin/sh
-FCITX_ADDON_DIRS=/usr/lib/x86_64-linux-gnu/fcitx5:$home/addon/lib XDG_DATA_DIRS=$home/addon/share:/usr/share exec fcitx5 >$home/fcitx5.log 2>&1
+$ADDON_ENV exec fcitx5 >$home/fcitx5.log 2>&1
 EOF
 cat >"$home/started" <<EOF
 #!/bin/sh
@@ -34,13 +28,11 @@ Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$fifo" 2>"$E2E
 PIDS_TO_KILL+=($!)
 wait_for 100 test -s "$fifo" || fail "Xvfb did not start"
 host=:$(head -n1 "$fifo")
-DISPLAY=$host xhost "+si:localuser:$(id -un nobody 2>/dev/null || id -un)" >/dev/null
-"${as_user[@]}" dbus-daemon --session --nofork --address="unix:path=$home/runtime/bus" \
-    --print-address=3 3>"$home/bus.address" 2>/dev/null &
-PIDS_TO_KILL+=($!)
-wait_for 50 test -s "$home/bus.address" || fail "no session bus"
+# The server's own user may connect already.
+[[ ${#as_user[@]} -eq 0 ]] || DISPLAY=$host xhost +si:localuser:nobody >/dev/null
+start_session_bus "$home/runtime"
 session=(HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 XDG_RUNTIME_DIR="$home/runtime"
-    DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$home/bus.address")")
+    DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS")
 # A sanitized build's reports, from the program too.
 for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
     [[ -z ${!name:-} ]] || session+=("$name=${!name}")
@@ -89,15 +81,19 @@ type_into wl-note "$home/wl"
 [[ $(in_session xprop -root _NET_ACTIVE_WINDOW) == *" 0x0" ]] ||
     fail "an X11 window is active: $(in_session xprop -root _NET_ACTIVE_WINDOW)"
 
-# A pick by the keyboard: the main window focused, the search window opened, ねこ chosen by Enter.
+# A pick by the keyboard, in the search window: the word typed over the field's, Enter.
+pick() { # word kaomoji
+    keys key ctrl+a
+    keys type "$1"
+    keys key Return
+    wait_for 50 clipboard_holds "$2" || fail "Enter copied [$(in_session xclip -o -selection clipboard)]"
+}
 typed=$(cat "$home/x11") written=$(cat "$home/wl")
 focus "プカロ！"
 wait_for 50 x11_focused "プカロ！" || fail "the main window did not get the focus"
 keys key ctrl+f
 wait_for 50 x11_focused "プカロ！顔文字を探す" || fail "Ctrl+F opened no search window"
-keys type neko
-keys key Return
-wait_for 50 clipboard_holds "(=^ ^=)" || fail "Enter copied [$(in_session xclip -o -selection clipboard)]"
+pick neko "(=^ ^=)"
 wait_for 30 eval '[[ $(cat "$home/wl") == "$written(=^ ^=)" ]]' ||
     fail "the native window got [$(cat "$home/wl")] after [$written]: $(cat "$home/pukalo.err")"
 [[ $(cat "$home/x11") == "$typed" ]] || fail "a pick went to the X11 terminal: [$(cat "$home/x11")]"
@@ -112,10 +108,7 @@ typed=$(cat "$home/x11")
 focus "プカロ！顔文字を探す"
 wait_for 50 x11_focused "プカロ！顔文字を探す" || fail "the search window did not get the focus"
 # Another kaomoji: the same one again this soon would be a double click's second half.
-keys key ctrl+a
-keys type gomen
-keys key Return
-wait_for 50 clipboard_holds "m(._.)m" || fail "Enter copied [$(in_session xclip -o -selection clipboard)]"
+pick gomen "m(._.)m"
 wait_for 30 eval '[[ $(cat "$home/x11") == "${typed}m(._.)m" ]]' ||
     fail "the X11 terminal got [$(cat "$home/x11")] after [$typed]: $(cat "$home/pukalo.err")"
 [[ $(cat "$home/wl") == "$written" ]] || fail "the native window got [$(cat "$home/wl")]"

@@ -7,23 +7,14 @@
 # X11 one; written in the X11 one last, a pick lands there.
 source "$(dirname "$0")/lib.sh"
 need sway swaymsg foot wtype xterm Xwayland xclip xdotool xprop setpriv python3 fcitx5 dbus-daemon dbus-send
-addon=$BUILD_DIR/fcitx5
-[[ -e $addon/lib/pukalo-fcitx5.so ]] || { echo "SKIPPED: the fcitx5 addon was not built" && exit 77; }
-home=$E2E_TMP/home
-mkdir -p "$home/runtime" "$home/.config/Pukalo"
-chmod 700 "$home/runtime"
-printf '[Settings]\nShowlogo=2\nPaste=1\n' >"$home/.config/Pukalo/Pukalo.ini"
+paste_session_home
 echo 'xwayland enable' >"$home/sway.conf"
-cp -r "$addon" "$home/addon"
 ordinary_user "$home"
 # The session's own bus, for the input method, and sway, each ended with the test.
-"${as_user[@]}" dbus-daemon --session --nofork --address="unix:path=$home/runtime/bus" \
-    --print-address=3 3>"$home/bus.address" 2>/dev/null &
-PIDS_TO_KILL+=($!)
-wait_for 50 test -s "$home/bus.address" || fail "no session bus"
+start_session_bus "$home/runtime"
 "${as_user[@]}" env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 XDG_RUNTIME_DIR="$home/runtime" \
     WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-    DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$home/bus.address")" \
+    DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" \
     sway -c "$home/sway.conf" >"$E2E_TMP/sway.log" 2>&1 &
 PIDS_TO_KILL+=($!)
 wait_for 100 compgen -G "$home/runtime/sway-ipc.*" || fail "sway did not start: $(tail -n 5 "$E2E_TMP/sway.log")"
@@ -98,8 +89,7 @@ echo "ok: without the input method, a pick pastes nothing into the X11 terminal 
 # every desktop; the focus moves through sway, and keys go to the program through XWayland.
 "${as_user[@]}" env "${session[@]}" wtype -s 600000 -k Shift_L &
 PIDS_TO_KILL+=($!)
-in_session swaymsg exec "FCITX_ADDON_DIRS=/usr/lib/x86_64-linux-gnu/fcitx5:$home/addon/lib \
-    XDG_DATA_DIRS=$home/addon/share:/usr/share fcitx5 >$home/fcitx5.log 2>&1" >/dev/null
+in_session swaymsg exec "$ADDON_ENV fcitx5 >$home/fcitx5.log 2>&1" >/dev/null
 im_up() { in_session dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.fcitx.Fcitx5 | grep -q true; }
 wait_for 150 im_up || fail "fcitx5 did not start: $(tail -n 5 "$home/fcitx5.log")"

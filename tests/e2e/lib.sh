@@ -70,13 +70,15 @@ start_display() { # [width x height] [window manager: openbox, kwin]
     fail "${wm[*]} did not start: $(tail -n 5 "$E2E_TMP/wm.log")"
 }
 
-# A session bus of the test's own, for what one Pukalo per session is told over.
-start_session_bus() {
-    dbus-daemon --session --nofork --address="unix:path=$E2E_TMP/bus" --print-address=3 \
-        3>"$E2E_TMP/bus.address" 2>/dev/null &
+# A session bus of the test's own, for what one Pukalo per session is told over; in a folder
+# given, the ordinary user's (after ordinary_user).
+start_session_bus() { # [folder]
+    local folder=${1:-$E2E_TMP}
+    ${as_user[@]+"${as_user[@]}"} dbus-daemon --session --nofork --address="unix:path=$folder/bus" \
+        --print-address=3 3>"$folder/bus.address" 2>/dev/null &
     PIDS_TO_KILL+=($!)
-    wait_for 50 test -s "$E2E_TMP/bus.address" || fail "no session bus"
-    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/bus.address")
+    wait_for 50 test -s "$folder/bus.address" || fail "no session bus"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$folder/bus.address")
 }
 
 # Binds each character of $1 to a free key of the display's keymap. xdotool types a character
@@ -108,6 +110,19 @@ ordinary_user() { # home
     mkdir -m 755 "$E2E_TMP/bin"
     cp "$PUKALO" "$(dirname "$PUKALO")/pukalo-gui.so" "$XCLIENT" "$E2E_TMP/bin/"
     PUKALO=$E2E_TMP/bin/pukalo XCLIENT=$E2E_TMP/bin/xclient
+}
+
+# The home of a paste test's Wayland session, $home: the paste option on, the fcitx5 addon from
+# the build, which fcitx5 finds with $ADDON_ENV. Before ordinary_user.
+paste_session_home() {
+    [[ -e $BUILD_DIR/fcitx5/lib/pukalo-fcitx5.so ]] ||
+        { echo "SKIPPED: the fcitx5 addon was not built" && exit 77; }
+    home=$E2E_TMP/home
+    mkdir -p "$home/runtime" "$home/.config/Pukalo"
+    chmod 700 "$home/runtime"
+    printf '[Settings]\nShowlogo=2\nPaste=1\n' >"$home/.config/Pukalo/Pukalo.ini"
+    cp -r "$BUILD_DIR/fcitx5" "$home/addon"
+    ADDON_ENV="FCITX_ADDON_DIRS=/usr/lib/x86_64-linux-gnu/fcitx5:$home/addon/lib XDG_DATA_DIRS=$home/addon/share:/usr/share"
 }
 
 write_settings() {
