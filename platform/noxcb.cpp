@@ -23,7 +23,7 @@ std::optional<QMargins> FrameExtents(QWidget *)
     return std::nullopt;
 }
 
-void WhenFrameExtentsKnown(QWidget *, std::function<void()>) {}
+void WatchFrameExtents(QWidget *, QObject *, std::function<void()>) {}
 
 void BringForward(QWidget *, const QByteArray &, const QByteArray &activationToken,
                   const std::function<void()> &show)

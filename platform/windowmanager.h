@@ -5,6 +5,7 @@
 #include <optional>
 
 class QByteArray;
+class QObject;
 class QWidget;
 
 // What the program says to and asks of the window manager beyond what Qt does. Where the
@@ -26,9 +27,11 @@ void RequestFrameExtents(QWidget *window);
 // The frame (left, top, right, bottom) the window manager has said it puts around the window;
 // nothing while it has not said, or where it never does.
 std::optional<QMargins> FrameExtents(QWidget *window);
-// Calls `then` once, when the window manager first says what frame the window has: some say
-// it only once the window is mapped (fluxbox).
-void WhenFrameExtentsKnown(QWidget *window, std::function<void()> then);
+// Calls `changed`, in `context`'s thread and while `context` lives, each time the window
+// manager says what frame the window has. Some say it only once the window is mapped
+// (fluxbox), some first say no frame and the real one a moment later (openbox, framing a
+// window it was too busy to frame at once).
+void WatchFrameExtents(QWidget *window, QObject *context, std::function<void()> changed);
 
 // At the call of a later start, which the user made (a key, a launcher, a command): `show`
 // shows, raises and activates the window as Qt does, and the launcher's token goes with it,

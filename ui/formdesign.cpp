@@ -7,18 +7,17 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
 #include <algorithm>
@@ -255,36 +254,43 @@ QPoint middle(QSize size, QMargins extents)
     return frame.topLeft() + QPoint(extents.left(), extents.top());
 }
 
-// Moves a window, framed late, to where its frame is centred, and keeps it there while the
-// window manager finishes framing it. Through the widget, whose own idea of its place Qt sends
-// again with any later change of size: a move of the native window alone left the widget's
-// old place to be sent back (seen about once in a hundred late starts). A place reported
-// meanwhile from before the move is mended a few times at most, within the first second.
-class KeepCentred : public QObject
+// Centres a window whose frame the window manager says only after it is shown, each time it
+// says it (the frame it first says may be none, the real one following), for a second after
+// the first. Through the widget, whose own idea of its place Qt sends again with any later
+// change of size: a move of the native window alone left the widget's old place to be sent
+// back (seen about once in a hundred late starts). A place reported meanwhile from before the
+// move is mended a few times at most.
+class CentreWhenFramed : public QObject
 {
 public:
-    KeepCentred(QWidget *window, QRect place) : QObject(window), m_place(place), m_deadline(1000)
+    CentreWhenFramed(QWidget *window, QSize size) : QObject(window), m_window(window), m_size(size)
     {
-        window->setGeometry(place);
+        WatchFrameExtents(window, this, [this] { centre(); });
         window->installEventFilter(this);
     }
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() != QEvent::Move)
-            return false;
-        auto *window = static_cast<QWidget *>(watched);
-        if (m_deadline.hasExpired() || m_mends == 3) {
-            deleteLater();
-        } else if (window->geometry().topLeft() != m_place.topLeft()) {
+        if (event->type() == QEvent::Move && m_place.isValid() && m_mends < 3 &&
+            m_window->geometry().topLeft() != m_place.topLeft()) {
             ++m_mends;
-            window->setGeometry(m_place);
+            m_window->setGeometry(m_place);
         }
         return false;
     }
 
 private:
+    void centre()
+    {
+        if (!m_place.isValid())
+            QTimer::singleShot(1000, this, &QObject::deleteLater);
+        m_place = QRect(middle(m_size, FrameExtents(m_window).value_or(QMargins())), m_size);
+        m_mends = 0;
+        m_window->setGeometry(m_place);
+    }
+
+    QWidget *m_window;
+    QSize m_size;
     QRect m_place;
-    QDeadlineTimer m_deadline;
     int m_mends = 0;
 };
 
@@ -303,17 +309,11 @@ public:
         // Not mapped yet, the window has no frame Qt knows of: move() places the window itself.
         const QSize size = window->size();
         window->move(middle(size, extents.value_or(QMargins())));
-        if (!extents) {
-            // Mapped by then and being framed, the window may report passing sizes (without its
-            // menu bar, say), and QWidget::move() would add the frame Qt has learnt so far: the
-            // size it is shown at, and the native window placed by itself.
-            WhenFrameExtentsKnown(window, [window = QPointer<QWidget>(window), size] {
-                if (window)
-                    new KeepCentred(
-                        window,
-                        QRect(middle(size, FrameExtents(window).value_or(QMargins())), size));
-            });
-        }
+        // Mapped by then and being framed, the window may report passing sizes (without its
+        // menu bar, say), and QWidget::move() would add the frame Qt has learnt so far: the
+        // size it is shown at, and the native window placed by itself.
+        if (!extents)
+            new CentreWhenFramed(window, size);
         window->removeEventFilter(this);
         deleteLater();
         return false;

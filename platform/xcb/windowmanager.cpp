@@ -7,6 +7,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWidget>
 #include <cstring>
 #include <map>
@@ -71,7 +72,7 @@ std::optional<QMargins> FrameExtents(QWidget *window)
 }
 
 namespace {
-// Sees the window manager set _NET_FRAME_EXTENTS on a window that waits for it.
+// Sees the window manager set _NET_FRAME_EXTENTS on a watched window.
 class FrameExtentsWatch : public QAbstractNativeEventFilter
 {
 public:
@@ -85,22 +86,37 @@ public:
         if (type != "xcb_generic_event_t" || (event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
             return false;
         const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
-        const auto waiting = m_waiting.find(notify->window);
-        if (notify->atom == m_extents && waiting != m_waiting.end()) {
-            // After Qt has seen the event too.
-            QMetaObject::invokeMethod(qApp, std::move(waiting->second), Qt::QueuedConnection);
-            m_waiting.erase(waiting);
+        if (notify->atom != m_extents)
+            return false;
+        const auto [first, last] = m_watchers.equal_range(notify->window);
+        for (auto watcher = first; watcher != last; ++watcher) {
+            // After Qt has seen the event too; dropped by Qt should the context be gone by then.
+            if (watcher->second.context)
+                QMetaObject::invokeMethod(watcher->second.context, watcher->second.changed,
+                                          Qt::QueuedConnection);
         }
         return false;
     }
-    std::map<xcb_window_t, std::function<void()>> m_waiting;
+    void add(xcb_window_t window, QObject *context, std::function<void()> changed)
+    {
+        m_watchers.emplace(window, Watcher{context, std::move(changed)});
+        QObject::connect(context, &QObject::destroyed, qApp, [this] {
+            std::erase_if(m_watchers, [](const auto &watcher) { return !watcher.second.context; });
+        });
+    }
 
 private:
+    struct Watcher
+    {
+        QPointer<QObject> context;
+        std::function<void()> changed;
+    };
     xcb_atom_t m_extents;
+    std::multimap<xcb_window_t, Watcher> m_watchers;
 };
 } // namespace
 
-void WhenFrameExtentsKnown(QWidget *window, std::function<void()> then)
+void WatchFrameExtents(QWidget *window, QObject *context, std::function<void()> changed)
 {
     xcb_connection_t *c = xcb::QtConnection();
     if (!c)
@@ -110,7 +126,7 @@ void WhenFrameExtentsKnown(QWidget *window, std::function<void()> then)
         qApp->installNativeEventFilter(filter);
         return filter;
     }();
-    watch->m_waiting[xcb_window_t(window->winId())] = std::move(then);
+    watch->add(xcb_window_t(window->winId()), context, std::move(changed));
 }
 
 namespace {
