@@ -3,7 +3,8 @@
 # catalogue → platform; no window but the main window's own files includes the main window.
 # Includes name a folder from the top of the tree, never "..", but for a file's own moc output:
 # a path that leaves its folder or names a folder this list does not know is a fault, and so is a
-# folder of sources it does not know. Given a folder, checks the tree there instead (to try a planted fault on a copy).
+# folder of sources it does not know. Given a folder, checks the tree there instead (to try a
+# planted fault on a copy).
 set -uo pipefail
 cd "${1:-$(dirname "$0")/..}"
 layers=(platform catalogue settings ui forms app)

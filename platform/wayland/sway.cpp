@@ -57,7 +57,6 @@ public:
 
     bool send(quint32 type, const QByteArray &payload)
     {
-
         QByteArray message(kMagic.data(), kMagic.size());
         const std::array<quint32, 2> header{quint32(payload.size()), type};
         message.append(reinterpret_cast<const char *>(header.data()), sizeof header);

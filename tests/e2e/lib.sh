@@ -122,7 +122,9 @@ paste_session_home() {
     chmod 700 "$home/runtime"
     printf '[Settings]\nShowlogo=2\nPaste=1\n' >"$home/.config/Pukalo/Pukalo.ini"
     cp -r "$BUILD_DIR/fcitx5" "$home/addon"
-    ADDON_ENV="FCITX_ADDON_DIRS=/usr/lib/x86_64-linux-gnu/fcitx5:$home/addon/lib XDG_DATA_DIRS=$home/addon/share:/usr/share"
+    local installed # fcitx5's own addons, under the architecture's library folder
+    installed=$(compgen -G '/usr/lib/*/fcitx5' | head -n1)
+    ADDON_ENV="FCITX_ADDON_DIRS=$installed:$home/addon/lib XDG_DATA_DIRS=$home/addon/share:/usr/share"
 }
 
 write_settings() {
